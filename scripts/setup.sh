@@ -1,0 +1,30 @@
+# Shared by run.sh and test.sh: the Debian packages Calcora needs, and a configure step that
+# runs only once per build folder so that a second run rebuilds nothing.
+
+BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev
+    libcurl4-openssl-dev libgl-dev fonts-dejavu-core)
+TEST_PACKAGES=(libgtest-dev libgmock-dev)
+BENCH_PACKAGES=(libbenchmark-dev time)
+
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$package")
+    done
+    [[ ${#missing[@]} -eq 0 ]] && return 0
+    echo "Installing ${missing[*]}" >&2
+    local sudo=()
+    [[ $(id -u) -eq 0 ]] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+}
+
+configure() {
+    local folder=$1
+    shift
+    if [[ ! -f "$folder/build.ninja" ]]; then
+        cmake -S . -B "$folder" -G Ninja "$@"
+    fi
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+// Sections and value names of the configuration store, spelled once.
+namespace config {
+
+inline constexpr const char* kInterface = "Interface";
+inline constexpr const char* kStats = "Stats";
+inline constexpr const char* kQuiz = "Quiz";
+inline constexpr const char* kUpdate = "Update";
+
+inline constexpr const char* kCaption = "Caption";
+inline constexpr const char* kAnimatedButtons = "Animated Buttons";
+inline constexpr const char* kPlaySounds = "Play Sounds";
+inline constexpr const char* kBackgroundImage = "Background Image";
+inline constexpr const char* kLanguagePack = "Language Pack";
+inline constexpr const char* kTextForegroundColor = "Text Foreground Color";
+inline constexpr const char* kTextBackgroundColor = "Text Background Color";
+inline constexpr const char* kCorrectForegroundColor = "Correct Foreground Color";
+inline constexpr const char* kCorrectBackgroundColor = "Correct Background Color";
+inline constexpr const char* kWrongForegroundColor = "Wrong Foreground Color";
+inline constexpr const char* kWrongBackgroundColor = "Wrong Background Color";
+inline constexpr const char* kUrl = "URL";
+inline constexpr const char* kCorrect = "Correct";
+inline constexpr const char* kWrong = "Wrong";
+
+inline constexpr const char* kYes = "Yes";
+inline constexpr const char* kNo = "No";
+
+} // namespace config

@@ -1,0 +1,72 @@
+#include "LanguagePack.h"
+
+#include "AppError.h"
+#include "ConfigNames.h"
+#include "ConfigStore.h"
+
+#include <filesystem>
+#include <fstream>
+
+std::vector<std::string> readPackLines(std::istream& in, std::size_t maxLines)
+{
+    std::vector<std::string> lines;
+    std::string line;
+    bool lineOpen = false;
+    std::streambuf& bytes = *in.rdbuf();
+    using Traits = std::streambuf::traits_type;
+    for (int c = bytes.sbumpc(); c != Traits::eof() && c != '\0' && lines.size() < maxLines;
+         c = bytes.sbumpc()) {
+        if (c != '\r' && c != '\n') {
+            line += Traits::to_char_type(c);
+            lineOpen = true;
+            continue;
+        }
+        if (c == '\r' && bytes.sgetc() == '\n')
+            bytes.sbumpc();
+        lines.push_back(std::move(line));
+        line.clear();
+        lineOpen = false;
+    }
+    if (lineOpen && lines.size() < maxLines)
+        lines.push_back(std::move(line));
+    return lines;
+}
+
+void LanguagePack::Load(const std::string& path)
+{
+    std::error_code error;
+    std::ifstream file;
+    if (!std::filesystem::is_directory(path, error))
+        file.open(path, std::ios::binary);
+    if (!file.is_open())
+        throw AppError("Cannot open file " + path);
+    lines_ = readPackLines(file, kUsedLines);
+}
+
+void LanguagePack::Reload(ConfigStore& store)
+{
+    Clear();
+    Load(store.ReadString(config::kInterface, config::kLanguagePack, ""));
+}
+
+void LanguagePack::Clear()
+{
+    lines_.clear();
+}
+
+const std::string& LanguagePack::Get(int index) const
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= lines_.size())
+        throw AppError("List index out of bounds (" + std::to_string(index) + ")");
+    return lines_[static_cast<std::size_t>(index)];
+}
+
+int LanguagePack::Count() const
+{
+    return static_cast<int>(lines_.size());
+}
+
+std::unique_ptr<LanguagePack> LanguagePack::createDefault()
+{
+    return std::make_unique<LanguagePack>();
+}

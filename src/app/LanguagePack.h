@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <memory>
+#include <string>
+#include <vector>
+
+class ConfigStore;
+
+// The interface texts of one language: a plain 8-bit text file, one text per line, each
+// addressed by its line number counted from 0. The process shares one list.
+class LanguagePack {
+public:
+    // Lines the program uses; later lines of a pack are never read.
+    static constexpr std::size_t kUsedLines = 67;
+
+    // Replaces the list by the lines of the file; when the file cannot be opened it throws
+    // AppError("Cannot open file <path>") and the list is left as it was.
+    void Load(const std::string& path);
+    // Empties the list, then loads the pack named by the store's "Language Pack" value.
+    void Reload(ConfigStore& store);
+    void Clear();
+
+    // Line `index`; an index past the end throws AppError("List index out of bounds (<index>)").
+    const std::string& Get(int index) const;
+    int Count() const;
+
+    static std::unique_ptr<LanguagePack> createDefault();
+
+private:
+    std::vector<std::string> lines_;
+};
+
+// Splits a pack into its lines: CR, LF and CR LF each end a line (LF CR is two ends), the
+// last line counts without a line end, a NUL ends the text, and at most `maxLines` are kept.
+std::vector<std::string> readPackLines(std::istream& in, std::size_t maxLines);

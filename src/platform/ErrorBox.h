@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <utility>
+
+// Failures reach the user in one error box, titled with the application title. The text is
+// the failure's message with a full stop added when its last character sorts above '.'
+// (so "... (41)" and "...file." get none, "...value" gets one).
+std::string errorBoxText(const std::string& message);
+void showErrorBox(const std::string& message);
+
+// Runs one event handler or one window's creation steps. A failure ends it at the failing
+// step and is shown in the error box; it never travels into Qt's event loop, so the window
+// stays usable. Returns whether the steps ran to their end.
+template <class Steps>
+bool guarded(Steps&& steps);
+
+// ---- implementation ----
+
+void showCurrentException();
+
+template <class Steps>
+bool guarded(Steps&& steps)
+{
+    try {
+        std::forward<Steps>(steps)();
+        return true;
+    } catch (...) {
+        showCurrentException();
+        return false;
+    }
+}

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Calcora and runs every test headless.
+#   ./test.sh          the suite, in build/
+#   ./test.sh --asan   the suite under AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/
+#   ./test.sh --tsan   the suite under ThreadSanitizer, in build-tsan/
+#   ./test.sh --bench  builds the benchmarks in Release (build-bench/) and runs them
+# Any further arguments go to ctest (for example -R Store).
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/setup.sh
+
+variant=${1:-}
+[[ $variant == --* ]] && shift || variant=
+case "$variant" in
+    "")      folder=build;       options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
+    --asan)  folder=build-asan;  options=(-DCMAKE_BUILD_TYPE=Debug "-DCALCORA_SANITIZE=address,undefined") ;;
+    --tsan)  folder=build-tsan;  options=(-DCMAKE_BUILD_TYPE=Debug -DCALCORA_SANITIZE=thread) ;;
+    --bench) folder=build-bench; options=(-DCMAKE_BUILD_TYPE=Release -DCALCORA_BUILD_TESTS=OFF -DCALCORA_BUILD_BENCHMARKS=ON) ;;
+    *) echo "test.sh: unknown option $variant (use --asan, --tsan or --bench)" >&2; exit 2 ;;
+esac
+
+packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}")
+[[ $variant == --bench ]] && packages+=("${BENCH_PACKAGES[@]}")
+ensure_packages "${packages[@]}"
+configure "$folder" "${options[@]}"
+cmake --build "$folder"
+
+if [[ $variant == --bench ]]; then
+    exec bench/run.sh "$folder"
+fi
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
+export TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=1}
+ctest --test-dir "$folder" --output-on-failure --timeout 300 -j "$(nproc)" "$@"

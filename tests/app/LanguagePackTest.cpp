@@ -1,0 +1,158 @@
+#include "AppError.h"
+#include "LanguagePack.h"
+#include "MemoryConfigStore.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::vector<std::string> lines(const std::string& content, std::size_t maxLines = 67)
+{
+    std::istringstream in(content);
+    return readPackLines(in, maxLines);
+}
+
+std::string numberedPack(int count, const std::string& lineEnd, bool endLast)
+{
+    std::string content;
+    for (int i = 0; i < count; ++i) {
+        content += "text " + std::to_string(i);
+        if (i + 1 < count || endLast)
+            content += lineEnd;
+    }
+    return content;
+}
+
+std::string failureOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const AppError& error) {
+        return error.what();
+    }
+    return "no failure";
+}
+
+class LanguagePackFile : public testing::Test {
+protected:
+    std::string write(const std::string& name, const std::string& content)
+    {
+        const std::string path = folder.filePath(QString::fromStdString(name)).toStdString();
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+
+    QTemporaryDir folder;
+    LanguagePack pack;
+};
+
+TEST(PackLines, EveryKindOfLineEndGivesTheSameItems)
+{
+    const auto crlf = lines(numberedPack(67, "\r\n", false));
+    ASSERT_EQ(crlf.size(), 67u);
+    EXPECT_EQ(crlf[66], "text 66");
+    EXPECT_EQ(lines(numberedPack(67, "\n", false)), crlf);
+    EXPECT_EQ(lines(numberedPack(67, "\r", false)), crlf);
+    EXPECT_EQ(lines(numberedPack(67, "\r\n", true)), crlf) << "a final line end adds no item";
+    EXPECT_EQ(lines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+}
+
+TEST(PackLines, LfCrIsTwoLineEndsAndEmptyLinesKeepTheirPlace)
+{
+    EXPECT_EQ(lines("a\n\rb"), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(lines("a\r\n\r\nb\n\n"), (std::vector<std::string>{"a", "", "b", ""}));
+    EXPECT_EQ(lines("\n"), (std::vector<std::string>{""}));
+    EXPECT_TRUE(lines("").empty());
+}
+
+TEST(PackLines, TextIsTakenExactlyAsWritten)
+{
+    EXPECT_EQ(lines("  Correct!  \r\n\tTab\\n \xE9t\xE9"),
+              (std::vector<std::string>{"  Correct!  ", "\tTab\\n \xE9t\xE9"}));
+}
+
+TEST(PackLines, ANulEndsTheText)
+{
+    std::string content = numberedPack(67, "\r\n", true);
+    content.insert(content.find("text 40"), 1, '\0');
+    const auto items = lines(content);
+    ASSERT_EQ(items.size(), 40u);
+    EXPECT_EQ(items.back(), "text 39");
+    EXPECT_EQ(lines(std::string("ab\0cd\r\nef", 9)), (std::vector<std::string>{"ab"}));
+}
+
+TEST(PackLines, LinesAfterTheUsedOnesAreNotRead)
+{
+    const auto items = lines(numberedPack(90, "\n", true));
+    ASSERT_EQ(items.size(), 67u);
+    EXPECT_EQ(items.back(), "text 66");
+}
+
+TEST_F(LanguagePackFile, LoadReplacesTheListAndGetAddressesItByLine)
+{
+    pack.Load(write("one.lng", numberedPack(67, "\r\n", false)));
+    EXPECT_EQ(pack.Count(), 67);
+    EXPECT_EQ(pack.Get(0), "text 0");
+    EXPECT_EQ(pack.Get(66), "text 66");
+
+    pack.Load(write("two.lng", "only\r\n"));
+    EXPECT_EQ(pack.Count(), 1);
+    EXPECT_EQ(pack.Get(0), "only");
+}
+
+TEST_F(LanguagePackFile, AFileThatCannotBeOpenedLeavesTheListAsItWas)
+{
+    pack.Load(write("one.lng", "kept\n"));
+    const std::string missing = folder.filePath("missing.lng").toStdString();
+    EXPECT_EQ(failureOf([&] { pack.Load(missing); }), "Cannot open file " + missing);
+    EXPECT_EQ(failureOf([&] { pack.Load(folder.path().toStdString()); }),
+              "Cannot open file " + folder.path().toStdString()) << "a folder is no pack";
+    ASSERT_EQ(pack.Count(), 1);
+    EXPECT_EQ(pack.Get(0), "kept");
+}
+
+TEST_F(LanguagePackFile, AskingPastTheEndNamesTheIndex)
+{
+    pack.Load(write("short.lng", numberedPack(40, "\n", true)));
+    EXPECT_EQ(pack.Get(39), "text 39");
+    EXPECT_EQ(failureOf([&] { pack.Get(41); }), "List index out of bounds (41)");
+    EXPECT_EQ(failureOf([&] { pack.Get(-1); }), "List index out of bounds (-1)");
+    EXPECT_EQ(failureOf([&] { LanguagePack().Get(0); }), "List index out of bounds (0)");
+}
+
+TEST_F(LanguagePackFile, ReloadEmptiesFirstThenLoadsTheStoredPack)
+{
+    MemoryConfigStore store;
+    store.WriteString("Interface", "Language Pack", write("other.lng", "Hallo\nWelt\n"));
+    pack.Load(write("one.lng", numberedPack(67, "\n", true)));
+    pack.Reload(store);
+    ASSERT_EQ(pack.Count(), 2);
+    EXPECT_EQ(pack.Get(1), "Welt");
+
+    const std::string gone = folder.filePath("gone.lng").toStdString();
+    store.WriteString("Interface", "Language Pack", gone);
+    EXPECT_EQ(failureOf([&] { pack.Reload(store); }), "Cannot open file " + gone);
+    EXPECT_EQ(pack.Count(), 0) << "a failed reload leaves the list empty";
+}
+
+TEST(ShippedLanguagePack, HasATextForEveryUse)
+{
+    LanguagePack pack;
+    pack.Load(CALCORA_MEDIA_DIR "/english.lng");
+    ASSERT_EQ(pack.Count(), 67);
+    for (int index = 0; index < pack.Count(); ++index) {
+        SCOPED_TRACE(index);
+        const std::string& text = pack.Get(index);
+        EXPECT_FALSE(text.empty());
+        EXPECT_NE(text.front(), ' ');
+        EXPECT_NE(text.back(), ' ');
+    }
+    EXPECT_EQ(pack.Get(4), "Addition");
+}
+
+} // namespace

@@ -1,0 +1,35 @@
+#include "MemoryConfigStore.h"
+
+std::string MemoryConfigStore::ReadString(const std::string& section, const std::string& name,
+                                          const std::string& defaultText)
+{
+    const auto found = values_.find({section, name});
+    return found == values_.end() ? defaultText : found->second;
+}
+
+void MemoryConfigStore::WriteString(const std::string& section, const std::string& name,
+                                    const std::string& text)
+{
+    values_[{section, name}] = text;
+    writes_.push_back(section + "/" + name);
+}
+
+bool MemoryConfigStore::hasSection(const std::string& section) const
+{
+    return !this->section(section).empty();
+}
+
+bool MemoryConfigStore::hasValue(const std::string& section, const std::string& name) const
+{
+    return values_.count({section, name}) != 0;
+}
+
+std::map<std::string, std::string> MemoryConfigStore::section(const std::string& section) const
+{
+    std::map<std::string, std::string> values;
+    for (const auto& [key, text] : values_) {
+        if (key.first == section)
+            values[key.second] = text;
+    }
+    return values;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ConfigStore.h"
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+// A store in memory that remembers the order of writes.
+class MemoryConfigStore final : public ConfigStore {
+public:
+    std::string ReadString(const std::string& section, const std::string& name,
+                           const std::string& defaultText) override;
+    void WriteString(const std::string& section, const std::string& name,
+                     const std::string& text) override;
+
+    bool hasSection(const std::string& section) const;
+    bool hasValue(const std::string& section, const std::string& name) const;
+    std::map<std::string, std::string> section(const std::string& section) const;
+    // "Section/Name" of every write, in order.
+    const std::vector<std::string>& writes() const { return writes_; }
+
+private:
+    std::map<std::pair<std::string, std::string>, std::string> values_;
+    std::vector<std::string> writes_;
+};

@@ -1,0 +1,36 @@
+// Runs every test suite inside one QApplication on the offscreen platform, with dialogs,
+// sound and the store replaced by test doubles, so that no test shows a box, makes a noise
+// or touches the user's own settings unless it asks for that itself.
+
+#include "MemoryConfigStore.h"
+#include "RecordingSoundPlayer.h"
+#include "ScriptedDialogs.h"
+
+#include "ProcessWide.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Calcora");
+    ::testing::InitGoogleTest(&argc, argv);
+
+    ProcessWide<Dialogs>::install(std::make_unique<ScriptedDialogs>());
+    ProcessWide<SoundPlayer>::install(std::make_unique<RecordingSoundPlayer>());
+    ProcessWide<ConfigStore>::install(std::make_unique<MemoryConfigStore>());
+
+    const int result = RUN_ALL_TESTS();
+
+    ProcessWide<SoundPlayer>::install(nullptr);
+    ProcessWide<Dialogs>::install(nullptr);
+    return result;
+}
