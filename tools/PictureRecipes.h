@@ -1,0 +1,20 @@
+#pragma once
+
+#include "Image.h"
+
+#include <vector>
+
+namespace calcora::media {
+
+// The main window's wallpaper tile: deep blue-green, quiet enough for white shadowed text,
+// and seamless when repeated in both directions.
+Image backgroundTile();
+
+// The update checker's looping animation: a page travels from a cloud down into a tray.
+inline constexpr int updateAnimationFramesPerSecond = 12;
+std::vector<Image> updateAnimationFrames();
+
+// The application icon: the four operation signs on a friendly rounded square.
+Image applicationIcon();
+
+} // namespace calcora::media
