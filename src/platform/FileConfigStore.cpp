@@ -1,0 +1,279 @@
+#include "FileConfigStore.h"
+
+#include "AppError.h"
+#include "StoreFile.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+// An open file that closes itself.
+class Descriptor {
+public:
+    Descriptor() = default;
+    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
+    Descriptor(Descriptor&& other) noexcept : descriptor_(std::exchange(other.descriptor_, -1)) {}
+    Descriptor& operator=(Descriptor&& other) noexcept
+    {
+        std::swap(descriptor_, other.descriptor_);
+        return *this;
+    }
+    ~Descriptor()
+    {
+        // Not retried on EINTR: on Linux the descriptor is gone either way.
+        if (descriptor_ >= 0)
+            ::close(descriptor_);
+    }
+
+    int get() const { return descriptor_; }
+    explicit operator bool() const { return descriptor_ >= 0; }
+
+private:
+    int descriptor_ = -1;
+};
+
+template <class Call>
+int retryingOnSignal(Call call)
+{
+    int result;
+    do
+        result = call();
+    while (result < 0 && errno == EINTR);
+    return result;
+}
+
+Descriptor openFile(const std::string& path, int flags, mode_t mode = 0)
+{
+    return Descriptor(retryingOnSignal([&] { return ::open(path.c_str(), flags | O_CLOEXEC, mode); }));
+}
+
+bool syncFile(int descriptor)
+{
+    return retryingOnSignal([&] { return ::fsync(descriptor); }) == 0;
+}
+
+// Makes a rename in the folder durable. Some file systems cannot sync a folder (EINVAL);
+// there the rename is as durable as they make it.
+bool syncFolder(const std::string& folder)
+{
+    const auto descriptor = openFile(folder, O_RDONLY | O_DIRECTORY);
+    return descriptor && (syncFile(descriptor.get()) || errno == EINVAL);
+}
+
+std::optional<std::string> readAll(int descriptor, off_t sizeHint)
+{
+    std::string content;
+    content.reserve(static_cast<std::size_t>(sizeHint));
+    char buffer[16384];
+    for (;;) {
+        const auto got = ::read(descriptor, buffer, sizeof buffer);
+        if (got > 0)
+            content.append(buffer, static_cast<std::size_t>(got));
+        else if (got == 0)
+            return content;
+        else if (errno != EINTR)
+            return std::nullopt;
+    }
+}
+
+bool writeAll(int descriptor, std::string_view data)
+{
+    while (!data.empty()) {
+        const auto written = ::write(descriptor, data.data(), data.size());
+        if (written > 0)
+            data.remove_prefix(static_cast<std::size_t>(written));
+        else if (written == 0 || errno != EINTR)
+            return false;
+    }
+    return true;
+}
+
+std::string folderOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool isFolder(const std::string& path)
+{
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Makes the folder and every missing folder above it, each open to this user only.
+bool makeFolders(const std::string& folder)
+{
+    struct stat info;
+    if (::stat(folder.c_str(), &info) == 0)
+        return S_ISDIR(info.st_mode);
+    if (errno != ENOENT)
+        return false;
+    const auto parent = folderOf(folder);
+    if (parent != folder && !makeFolders(parent))
+        return false;
+    // Another instance may have made it in the meantime.
+    return ::mkdir(folder.c_str(), 0700) == 0 || (errno == EEXIST && isFolder(folder));
+}
+
+// Anything but a clear "no such file" counts as there, so that a write never replaces a file
+// it could not read.
+bool mayExist(const std::string& path)
+{
+    struct stat info;
+    return ::lstat(path.c_str(), &info) == 0 || errno != ENOENT;
+}
+
+struct Stamp {
+    dev_t device;
+    ino_t inode;
+    off_t size;
+    timespec modified;
+
+    explicit Stamp(const struct stat& info)
+        : device(info.st_dev), inode(info.st_ino), size(info.st_size), modified(info.st_mtim)
+    {
+    }
+
+    bool operator==(const Stamp& other) const
+    {
+        return device == other.device && inode == other.inode && size == other.size
+            && modified.tv_sec == other.modified.tv_sec
+            && modified.tv_nsec == other.modified.tv_nsec;
+    }
+};
+
+AppError failedToSet(const std::string& name)
+{
+    return AppError("Failed to set data for '" + name + "'");
+}
+
+} // namespace
+
+struct FileConfigStore::Version {
+    StoreFile file;
+    // Held open so that no later version of the file can get its inode number while the
+    // stamp names it: a writer replaces the file, so an unchanged stamp means an unchanged file.
+    Descriptor source;
+    Stamp stamp;
+};
+
+namespace {
+
+// The file's current version; null when it is missing, not a regular file or unreadable.
+std::unique_ptr<FileConfigStore::Version> readVersion(const std::string& path)
+{
+    // Non-blocking, so that a named pipe put in the file's place cannot hang the program.
+    auto source = openFile(path, O_RDONLY | O_NONBLOCK | O_NOCTTY);
+    struct stat info;
+    if (!source || ::fstat(source.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return nullptr;
+    const auto content = readAll(source.get(), info.st_size);
+    if (!content)
+        return nullptr;
+    return std::make_unique<FileConfigStore::Version>(
+        FileConfigStore::Version{StoreFile::parse(*content), std::move(source), Stamp(info)});
+}
+
+// Waits for the store's write lock, making the store's folder when it is missing.
+Descriptor lockStore(const std::string& path, const std::string& name)
+{
+    const auto lockPath = path + ".lock";
+    const int flags = O_RDWR | O_CREAT | O_NOFOLLOW;
+    auto lock = openFile(lockPath, flags, 0600);
+    if (!lock && (errno == ENOENT || errno == ENOTDIR)) {
+        const auto folder = folderOf(path);
+        if (!makeFolders(folder))
+            throw AppError("Failed to create key " + folder);
+        lock = openFile(lockPath, flags, 0600);
+    }
+    if (!lock || retryingOnSignal([&] { return ::flock(lock.get(), LOCK_EX); }) != 0)
+        throw failedToSet(name);
+    return lock;
+}
+
+// Puts the file in place of the old one: written in full and synced before the rename.
+// Only the lock holder writes the new file, so one fixed name serves, and one that a killed
+// writer left behind is simply written over.
+std::unique_ptr<FileConfigStore::Version> replaceFile(const std::string& path, StoreFile file,
+                                                      const std::string& name)
+{
+    const auto newPath = path + ".new";
+    auto written = openFile(newPath, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, 0600);
+    if (!written)
+        throw failedToSet(name);
+    struct stat info;
+    if (!writeAll(written.get(), file.format()) || !syncFile(written.get())
+        || ::fstat(written.get(), &info) != 0 || ::rename(newPath.c_str(), path.c_str()) != 0) {
+        ::unlink(newPath.c_str());
+        throw failedToSet(name);
+    }
+    if (!syncFolder(folderOf(path)))
+        throw failedToSet(name);
+    return std::make_unique<FileConfigStore::Version>(
+        FileConfigStore::Version{std::move(file), std::move(written), Stamp(info)});
+}
+
+std::string homeFolder()
+{
+    const char* home = std::getenv("HOME");
+    if (home && *home)
+        return home;
+    const passwd* user = ::getpwuid(::getuid());
+    return user && user->pw_dir ? user->pw_dir : "";
+}
+
+} // namespace
+
+FileConfigStore::FileConfigStore(std::string path) : path_(std::move(path)) {}
+
+FileConfigStore::~FileConfigStore() = default;
+
+std::string FileConfigStore::ReadString(const std::string& section, const std::string& name,
+                                        const std::string& defaultText)
+{
+    refresh();
+    const std::string* text = version_ ? version_->file.find(section, name) : nullptr;
+    return text ? *text : defaultText;
+}
+
+void FileConfigStore::WriteString(const std::string& section, const std::string& name,
+                                  const std::string& text)
+{
+    const auto lock = lockStore(path_, name);
+    // Read afresh, never from the cache: another instance may have written a moment ago.
+    auto current = readVersion(path_);
+    if (!current && mayExist(path_))
+        throw failedToSet(name);
+    StoreFile file = current ? std::move(current->file) : StoreFile();
+    file.set(section, name, text);
+    version_ = replaceFile(path_, std::move(file), name);
+}
+
+void FileConfigStore::refresh()
+{
+    struct stat info;
+    if (::stat(path_.c_str(), &info) != 0)
+        version_.reset();
+    else if (!version_ || !(version_->stamp == Stamp(info)))
+        version_ = readVersion(path_);
+}
+
+std::string userStorePath()
+{
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    const std::string folder
+        = configHome && configHome[0] == '/' ? std::string(configHome) : homeFolder() + "/.config";
+    return folder + "/Tovik Software/Calcora 2.01.ini";
+}

@@ -1,0 +1,16 @@
+#include "ConfigStore.h"
+
+#ifdef _WIN32
+#include "RegistryConfigStore.h"
+#else
+#include "FileConfigStore.h"
+#endif
+
+std::unique_ptr<ConfigStore> ConfigStore::createDefault()
+{
+#ifdef _WIN32
+    return std::make_unique<RegistryConfigStore>();
+#else
+    return std::make_unique<FileConfigStore>(userStorePath());
+#endif
+}
