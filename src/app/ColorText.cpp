@@ -1,10 +1,10 @@
 #include "ColorText.h"
 
-#include "AppError.h"
+#include "IntegerText.h"
 
 #include <array>
+#include <cctype>
 #include <cstdio>
-#include <optional>
 #include <string_view>
 
 namespace {
@@ -71,65 +71,16 @@ constexpr std::array<NamedColor, 49> kNamedColors = {{
     {clDefault, "clDefault"},
 }};
 
-char lowered(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool equalIgnoringCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lowered(a[i]) != lowered(b[i]))
+        if (std::tolower(static_cast<unsigned char>(a[i]))
+            != std::tolower(static_cast<unsigned char>(b[i])))
             return false;
     }
     return true;
-}
-
-int digitValue(char c, int base)
-{
-    int value = base;
-    if (c >= '0' && c <= '9')
-        value = c - '0';
-    else if (c >= 'a' && c <= 'f')
-        value = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F')
-        value = c - 'A' + 10;
-    return value < base ? value : -1;
-}
-
-// Decimal numbers must fit a signed 32-bit integer; hexadecimal ones may use all 32 bits.
-std::optional<std::int32_t> parseInteger(std::string_view text)
-{
-    std::size_t at = 0;
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
-        ++at;
-    bool negative = false;
-    if (at < text.size() && (text[at] == '-' || text[at] == '+'))
-        negative = text[at++] == '-';
-    int base = 10;
-    if (at < text.size() && (text[at] == '$' || lowered(text[at]) == 'x')) {
-        base = 16;
-        ++at;
-    } else if (text.substr(at, 2) == "0x" || text.substr(at, 2) == "0X") {
-        base = 16;
-        at += 2;
-    }
-    if (at == text.size())
-        return std::nullopt;
-    const std::uint64_t limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
-    std::uint64_t value = 0;
-    for (; at < text.size(); ++at) {
-        const int digit = digitValue(text[at], base);
-        if (digit < 0)
-            return std::nullopt;
-        value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
-        if (value > limit)
-            return std::nullopt;
-    }
-    const auto bits = static_cast<std::uint32_t>(negative ? 0 - value : value);
-    return static_cast<std::int32_t>(bits);
 }
 
 } // namespace
@@ -143,13 +94,6 @@ std::string ColorToString(TColor color)
     char text[10];
     std::snprintf(text, sizeof text, "$%08X", static_cast<unsigned>(color));
     return text;
-}
-
-std::int32_t StrToInt(const std::string& text)
-{
-    if (const auto value = parseInteger(text))
-        return *value;
-    throw AppError("'" + text + "' is not a valid integer value");
 }
 
 TColor StringToColor(const std::string& text)

@@ -19,6 +19,3 @@ std::string ColorToString(TColor color);
 // decimal digits or hexadecimal ones after "$", "x" or "0x". Anything else throws
 // AppError("'<text>' is not a valid integer value").
 TColor StringToColor(const std::string& text);
-
-// The integer reading on its own, with the same rules and the same failure.
-std::int32_t StrToInt(const std::string& text);

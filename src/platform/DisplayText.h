@@ -10,6 +10,7 @@
 QString displayText(std::string_view bytes);
 
 // File paths are kept as the bytes the file system uses; these turn them into Qt's form and
-// back without loss.
+// back. Qt reads file names as UTF-8 here, so a name that is not valid UTF-8 cannot be opened
+// through Qt at all.
 QString qtFilePath(const std::string& path);
 std::string nativeFilePath(const QString& path);

@@ -61,8 +61,9 @@ TEST_P(EveryCell, ManyQuestionsKeepEveryRule)
             : operation == Subtraction                 ? left - rightOperand
             : operation == Multiplication              ? left * rightOperand
                                                        : left / rightOperand;
-        if (operation == Division)
+        if (operation == Division) {
             ASSERT_EQ(left % rightOperand, 0) << question.Text;
+        }
         ASSERT_EQ(question.RightAnswer, std::to_string(result)) << question.Text;
         ASSERT_GE(result, right.low) << question.Text;
         ASSERT_LE(result, right.high) << question.Text;
@@ -73,8 +74,9 @@ TEST_P(EveryCell, ManyQuestionsKeepEveryRule)
         for (std::size_t position = 0; position < 4; ++position) {
             const std::string& choice = question.Choices[position];
             ASSERT_TRUE(isPlainDecimal(choice)) << question.Text << " offers " << choice;
-            if (operation == Division && level != 2)
+            if (operation == Division && level != 2) {
                 ASSERT_LE(std::stoll(choice), 9) << question.Text;
+            }
             if (choice == question.RightAnswer) {
                 ++rightCount;
                 ++rightPositions[position];
