@@ -30,7 +30,7 @@ constexpr std::array<std::string_view, 67> englishTexts = {
     "Back",                        // 18 drill round
     "Next",                        // 19
     "Correct!",                    // 20 verdicts, shown in large letters
-    "Oops, try again!",            // 21
+    "Try again!",                  // 21
     "Create Quiz",                 // 22 quiz composer
     "Questions",                   // 23
     "Quiz",                        // 24 quiz document window

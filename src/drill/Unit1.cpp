@@ -1,18 +1,80 @@
 #include "Unit1.h"
 
+#include "BitmapFile.h"
 #include "ConfigNames.h"
 #include "ConfigStore.h"
 #include "DisplayText.h"
 #include "ErrorBox.h"
 #include "LanguagePack.h"
+#include "SoundPlayer.h"
+#include "WindowValues.h"
+#include "OvoWallPaperBMP.h"
 #include "ProcessWide.h"
 #include "QuestionGenerator.h"
 #include "RandomSource.h"
+#include "Shell.h"
+#include "WindowTimer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStyle>
+#include <QTimer>
+
+using namespace config;
+
+namespace {
+
+constexpr int kClientWidth = 360;
+constexpr int kClientHeight = 165;
+constexpr const char* kVendorAddress = "www.tovik-software.example";
+
+QFont pixelFont(const char* family, int pixelSize)
+{
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+// Three short bars, the small picture of a button that opens a menu.
+QIcon menuPicture()
+{
+    QPixmap picture(16, 16);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    for (const int top : {3, 7, 11})
+        painter.fillRect(2, top, 12, 2, QColor(40, 70, 120));
+    return QIcon(picture);
+}
+
+QColor lime() { return QColor(0, 255, 0); }
+QColor yellow() { return QColor(255, 255, 0); }
+
+} // namespace
 
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName("Form1");
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(pixelFont("MS Sans Serif", 11));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    createControls();
+    connectHandlers();
+    Sound->start();
     guarded([this] { FormCreate(); });
 }
 
@@ -21,13 +83,145 @@ TQuestion TForm1::Generate(int operation, int level)
     return generateQuestion(operation, level, ProcessWide<RandomSource>::get());
 }
 
+void TForm1::createControls()
+{
+    // Created back to front: the background first, then the labels, then every button.
+    OvoWallPaperBMP1 = new TOvoWallPaperBMP(this);
+    OvoWallPaperBMP1->setObjectName("OvoWallPaperBMP1");
+
+    const auto label = [this](const char* name, QPoint place, int pixelSize) {
+        auto* created = new QLabel(this);
+        created->setObjectName(name);
+        created->move(place);
+        created->setFont(pixelFont("MS Sans Serif", pixelSize));
+        return created;
+    };
+    Label5 = label("Label5", {135, 30}, 11);
+    Label3 = label("Label3", {0, 122}, 32);
+    Label2 = label("Label2", {0, 120}, 32);
+    Label4 = label("Label4", {130, 30}, 11);
+    Label6 = label("Label6", {18, 12}, 19);
+    Label1 = label("Label1", {16, 10}, 19);
+    for (QLabel* description : {Label4, Label5}) {
+        description->setWordWrap(true);
+        description->hide();
+    }
+    Label2->hide();
+    Label3->hide();
+
+    Label7 = label("Label7", {kClientWidth - 110, 0}, 11);
+    Label7->setFont(pixelFont("Verdana", 11));
+    Label7->setAutoFillBackground(true);
+    QPalette linkPalette = Label7->palette();
+    linkPalette.setColor(QPalette::Window, Qt::black);
+    linkPalette.setColor(QPalette::WindowText, lime());
+    Label7->setPalette(linkPalette);
+    Label7->setCursor(Qt::PointingHandCursor);
+    Label7->setText(kVendorAddress);
+    Label7->adjustSize();
+    Label7->installEventFilter(this);
+
+    const auto button = [this](const char* name, QRect place) {
+        auto* created = new QPushButton(this);
+        created->setObjectName(name);
+        created->setGeometry(place);
+        return created;
+    };
+    Button1 = button("Button1", {390, 10, 100, 26});
+    Button2 = button("Button2", {390, 50, 100, 26});
+    Button3 = button("Button3", {-110, 90, 100, 26});
+    Button4 = button("Button4", {-110, 130, 100, 26});
+    BitBtn1 = button("BitBtn1", {10, 170, 100, 26});
+    BitBtn1->setIcon(menuPicture());
+    Button5 = button("Button5", {20, -30, 100, 25});
+    Button6 = button("Button6", {20, -30, 100, 25});
+    Button7 = button("Button7", {20, -30, 100, 25});
+    Button8 = button("Button8", {16, 48, 70, 60});
+    Button9 = button("Button9", {102, 48, 70, 60});
+    Button10 = button("Button10", {188, 48, 70, 60});
+    Button11 = button("Button11", {274, 48, 70, 60});
+    Button12 = button("Button12", {274, 128, 70, 25});
+    Button13 = button("Button13", {16, 128, 70, 25});
+    for (QPushButton* answer : {Button8, Button9, Button10, Button11}) {
+        answer->setFont(pixelFont("MS Sans Serif", 24));
+        answer->setCursor(Qt::PointingHandCursor);
+    }
+    Button12->setCursor(Qt::PointingHandCursor);
+    Button13->setCursor(Qt::PointingHandCursor);
+
+    QWidget* previous = nullptr;
+    for (QPushButton* next : {Button1, Button2, Button3, Button4, BitBtn1, Button5, Button6, Button7,
+                              Button8, Button9, Button10, Button11, Button12, Button13}) {
+        next->hide();
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+
+    const auto timer = [this](const char* name, int interval) {
+        auto* created = new QTimer(this);
+        created->setObjectName(name);
+        setWindowTimerInterval(*created, interval);
+        return created;
+    };
+    Timer1 = timer("Timer1", 50);
+    Sound = timer("Sound", 1);
+    Timer2 = timer("Timer2", 50);
+    Timer3 = timer("Timer3", 50);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    const auto item = [this](const char* name, QStyle::StandardPixmap picture) {
+        QAction* created = PopupMenu1->addAction(style()->standardIcon(picture), QString());
+        created->setObjectName(name);
+        return created;
+    };
+    GenerateaQuiz1 = item("GenerateaQuiz1", QStyle::SP_FileDialogDetailedView);
+    Settings1 = item("Settings1", QStyle::SP_FileDialogContentsView);
+    CheckforUpdate1 = item("CheckforUpdate1", QStyle::SP_BrowserReload);
+    About1 = item("About1", QStyle::SP_MessageBoxInformation);
+    // These windows come with later versions of the main window; until then their items stay
+    // in the menu, unavailable.
+    for (QAction* unavailable : {GenerateaQuiz1, Settings1, CheckforUpdate1, About1})
+        unavailable->setEnabled(false);
+
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), this);
+        connectGuarded(enter, &QShortcut::activated, this, &TForm1::PressEnter);
+    }
+}
+
+void TForm1::connectHandlers()
+{
+    const std::pair<QPushButton*, void (TForm1::*)()> clicks[] = {
+        {Button1, &TForm1::Button1Click},   {Button2, &TForm1::Button2Click},
+        {Button3, &TForm1::Button3Click},   {Button4, &TForm1::Button4Click},
+        {Button5, &TForm1::Button5Click},   {Button6, &TForm1::Button6Click},
+        {Button7, &TForm1::Button7Click},   {Button8, &TForm1::Button8Click},
+        {Button9, &TForm1::Button9Click},   {Button10, &TForm1::Button10Click},
+        {Button11, &TForm1::Button11Click}, {Button12, &TForm1::Button12Click},
+        {Button13, &TForm1::Button13Click}, {BitBtn1, &TForm1::BitBtn1Click},
+    };
+    for (const auto& [button, handler] : clicks)
+        connectGuarded(button, &QPushButton::clicked, this, handler);
+    connectGuarded(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connectGuarded(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    connectGuarded(Timer3, &QTimer::timeout, this, &TForm1::Timer3Timer);
+    connectGuarded(Sound, &QTimer::timeout, this, &TForm1::SoundTimer);
+}
+
 void TForm1::FormCreate()
 {
     auto& store = ProcessWide<ConfigStore>::get();
     auto& pack = ProcessWide<LanguagePack>::get();
     pack.Clear();
-    pack.Load(store.ReadString(config::kInterface, config::kLanguagePack, ""));
-    setWindowTitle(displayText(store.ReadString(config::kInterface, config::kCaption, "")));
+    pack.Load(store.ReadString(kInterface, kLanguagePack, ""));
+    setWindowTitle(displayText(store.ReadString(kInterface, kCaption, "")));
+    loadBitmapFile(OvoWallPaperBMP1->Bitmap(), store.ReadString(kInterface, kBackgroundImage, ""));
+    HizayaGir();
+    ShowOperationMenu();
+    SetMenuCaptions();
+    Label7->move(width() - Label7->width(), 0);
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -39,4 +233,122 @@ void TForm1::showEvent(QShowEvent* event)
 void TForm1::FormShow()
 {
     ProcessWide<RandomSource>::get().RandomizeOnce();
+}
+
+void TForm1::HizayaGir()
+{
+    Button1->setText(packText(4) + " (+)");
+    Button2->setText(packText(5) + " (-)");
+    Button3->setText(packText(6) + " (x)");
+    Button4->setText(packText(7) + " (:)");
+    BitBtn1->setText(packText(8));
+    Button5->setText(packText(13) + " &1");
+    Button6->setText(packText(13) + " &2");
+    Button7->setText(packText(13) + " &3");
+
+    const QColor foreground = storedColor(kTextForegroundColor);
+    setTextColor(Label1, foreground);
+    setTextColor(Label4, foreground);
+    const QColor shadow = storedColor(kTextBackgroundColor);
+    setTextColor(Label6, shadow);
+    setTextColor(Label5, shadow);
+
+    setLabelText(Label1, QString());
+    setLabelText(Label6, Label1->text());
+    Label6->move(Label1->pos() + QPoint(2, 2));
+    for (QLabel* hidden : {Label2, Label3, Label4, Label5})
+        hidden->hide();
+    ChoicePending = false;
+
+    Button1->move(390, 10);
+    Button2->move(390, 50);
+    Button3->move(-110, 90);
+    Button4->move(-110, 130);
+    for (QPushButton* level : {Button5, Button6, Button7})
+        level->move(level->x(), -30);
+    BitBtn1->move(BitBtn1->x(), 170);
+    for (QPushButton* hidden : {Button1, Button2, Button3, Button4, Button5, Button6, Button7,
+                                Button8, Button9, Button10, Button11, Button12, BitBtn1})
+        hidden->hide();
+}
+
+void TForm1::ShowOperationMenu()
+{
+    if (switchIsOn(kAnimatedButtons)) {
+        Timer1->start();
+        return;
+    }
+    for (QPushButton* shown : {Button1, Button2, Button3, Button4, BitBtn1})
+        shown->show();
+    Button1->move(10, Button1->y());
+    Button2->move(90, Button2->y());
+    Button3->move(170, Button3->y());
+    Button4->move(250, Button4->y());
+    BitBtn1->move(BitBtn1->x(), 130);
+}
+
+void TForm1::SetMenuCaptions()
+{
+    GenerateaQuiz1->setText(packText(9) + "...");
+    Settings1->setText(packText(10) + "...");
+    CheckforUpdate1->setText(packText(11) + "...");
+    About1->setText(packText(12) + "...");
+}
+
+bool TForm1::OperationMenuInView() const
+{
+    return Button1->x() == 10;
+}
+
+void TForm1::BitBtn1Click()
+{
+    PopupMenu1->popup(QCursor::pos());
+}
+
+void TForm1::PlaySound(const std::string& soundValue)
+{
+    if (switchIsOn(kPlaySounds))
+        ProcessWide<SoundPlayer>::get().Play(ProcessWide<ConfigStore>::get().ReadString(kInterface, soundValue, ""));
+}
+
+void TForm1::PressEnter()
+{
+    // After a right answer Enter asks for the next question, wherever the focus is;
+    // otherwise it presses the button that has the focus, as Space does.
+    if (Button12->isVisible() && Button12->isEnabled()) {
+        Button12->click();
+        return;
+    }
+    if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isVisible())
+        focused->click();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != Label7)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonPress) {
+        guarded([this] { Label7MouseDown(); });
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        guarded([this] { Label7MouseUp(); });
+        const auto* release = static_cast<QMouseEvent*>(event);
+        if (Label7->rect().contains(release->position().toPoint()))
+            guarded([this] { Label7Click(); });
+    }
+    return false;
+}
+
+void TForm1::Label7MouseDown()
+{
+    setTextColor(Label7, yellow());
+}
+
+void TForm1::Label7MouseUp()
+{
+    setTextColor(Label7, lime());
+}
+
+void TForm1::Label7Click()
+{
+    ProcessWide<Shell>::get().Open(kVendorAddress);
 }

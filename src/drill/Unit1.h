@@ -4,8 +4,19 @@
 
 #include <QWidget>
 
-// The main window: the pupil's whole working surface and the program's main form.
-// Creating it loads the interface language and the title from the store.
+#include <string>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+class TOvoWallPaperBMP;
+
+// The main window: the pupil's whole working surface and the program's main form. It shows
+// the tiled background, the operation menu that slides in from the sides and out upwards,
+// the level menu that drops in from the top, and the question screen of a drill round.
+// Every control carries its name as objectName(), so other windows and tests can find it.
 class TForm1 : public QWidget {
     Q_OBJECT
 
@@ -15,10 +26,98 @@ public:
     // A new question from the process's random source (the quiz composer asks here too).
     static TQuestion Generate(int operation, int level);
 
+    // The layout reset: captions and colours from the pack and the store, every menu
+    // button back at its start place outside the window, and nothing of a question shown.
+    void HizayaGir();
+    // Shows a new question of the current operation and level.
+    void SoruGoster();
+
+    // Operation menu buttons, level buttons, answer buttons, next and back.
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void Button7Click();
+    void Button8Click();
+    void Button9Click();
+    void Button10Click();
+    void Button11Click();
+    void Button12Click();
+    void Button13Click();
+    void BitBtn1Click();
+
+    // One step of the slide-in, the slide-out and the drop-in; the one-shot animation sound.
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void SoundTimer();
+
+    void Label7MouseDown();
+    void Label7MouseUp();
+    void Label7Click();
+
+    // The captions of the pop-up menu's four items.
+    void SetMenuCaptions();
+    // Whether the operation menu, rather than the level menu, is the screen in view.
+    bool OperationMenuInView() const;
+
+    int CurrentOperation = 1;
+    int CurrentLevel = 1;
+    TQuestion CurrentQuestion;
+    bool ChoicePending = false;
+
+    TOvoWallPaperBMP* OvoWallPaperBMP1;
+    QLabel* Label5;
+    QLabel* Label3;
+    QLabel* Label2;
+    QLabel* Label4;
+    QLabel* Label6;
+    QLabel* Label1;
+    QLabel* Label7;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button3;
+    QPushButton* Button4;
+    QPushButton* BitBtn1;
+    QPushButton* Button5;
+    QPushButton* Button6;
+    QPushButton* Button7;
+    QPushButton* Button8;
+    QPushButton* Button9;
+    QPushButton* Button10;
+    QPushButton* Button11;
+    QPushButton* Button12;
+    QPushButton* Button13;
+    QTimer* Timer1;
+    QTimer* Sound;
+    QTimer* Timer2;
+    QTimer* Timer3;
+    QMenu* PopupMenu1;
+    QAction* GenerateaQuiz1;
+    QAction* Settings1;
+    QAction* CheckforUpdate1;
+    QAction* About1;
+
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createControls();
+    void connectHandlers();
     void FormCreate();
     void FormShow();
+
+    void ShowOperationMenu();
+    void ChooseOperation(int operation);
+    void ChooseLevel(int level);
+    void ShowLevelDescription();
+    void Judge(const QPushButton* pressed);
+    void Correct();
+    void Wrong();
+    void ShowVerdict(int languageString, const char* foregroundValue, const char* backgroundValue);
+    void PlaySound(const std::string& soundValue);
+    void PressEnter();
 };

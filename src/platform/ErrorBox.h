@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QObject>
+
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -15,6 +18,12 @@ void showErrorBox(const std::string& message);
 template <class Steps>
 bool guarded(Steps&& steps);
 
+// Connects a signal to a handler member of `receiver` that runs guarded, as every event
+// handler of a window does.
+template <class Sender, class Signal, class Receiver, class Handler>
+QMetaObject::Connection connectGuarded(Sender* sender, Signal signal, Receiver* receiver,
+                                       Handler handler);
+
 // ---- implementation ----
 
 void showCurrentException();
@@ -29,4 +38,13 @@ bool guarded(Steps&& steps)
         showCurrentException();
         return false;
     }
+}
+
+template <class Sender, class Signal, class Receiver, class Handler>
+QMetaObject::Connection connectGuarded(Sender* sender, Signal signal, Receiver* receiver,
+                                       Handler handler)
+{
+    return QObject::connect(sender, signal, receiver, [receiver, handler] {
+        guarded([&] { std::invoke(handler, receiver); });
+    });
 }

@@ -1,8 +1,9 @@
 // Runs every test suite inside one QApplication on the offscreen platform, with dialogs,
-// sound and the store replaced by test doubles, so that no test shows a box, makes a noise
-// or touches the user's own settings unless it asks for that itself.
+// sound, the shell and the store replaced by test doubles, so that no test shows a box, makes
+// a noise, opens a browser or touches the user's own settings unless it asks for that itself.
 
 #include "MemoryConfigStore.h"
+#include "RecordingShell.h"
 #include "RecordingSoundPlayer.h"
 #include "ScriptedDialogs.h"
 
@@ -27,6 +28,7 @@ int main(int argc, char* argv[])
     ProcessWide<Dialogs>::install(std::make_unique<ScriptedDialogs>());
     ProcessWide<SoundPlayer>::install(std::make_unique<RecordingSoundPlayer>());
     ProcessWide<ConfigStore>::install(std::make_unique<MemoryConfigStore>());
+    ProcessWide<Shell>::install(std::make_unique<RecordingShell>());
 
     const int result = RUN_ALL_TESTS();
 

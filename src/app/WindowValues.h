@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// What every window reads from the language pack and the store at the moment it shows it.
+
+// Language string `index` as screen text.
+QString packText(int index);
+// The colour value `name` of section "Interface".
+QColor storedColor(const char* name);
+// Whether the switch `name` of section "Interface" is on: exactly "Yes", nothing else.
+bool switchIsOn(const char* name);
+
+// Sets a label's text and sizes the label to fit it, as labels that size themselves do.
+void setLabelText(QLabel* label, const QString& text);
+
+// Sets the colour a widget draws its text in.
+void setTextColor(QWidget* widget, const QColor& color);

@@ -1,0 +1,123 @@
+// The drill round of the main window: showing a question, judging each press, the verdict,
+// the running totals in the store and the round's sounds.
+
+#include "Unit1.h"
+
+#include "ConfigDefaults.h"
+#include "ConfigNames.h"
+#include "ConfigStore.h"
+#include "DisplayText.h"
+#include "IntegerText.h"
+#include "ProcessWide.h"
+#include "WindowValues.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace config;
+
+namespace {
+
+// Adds one to a stored total; a text that is no 32-bit whole number starts again at 1.
+void countOneMore(const char* total)
+{
+    auto& store = ProcessWide<ConfigStore>::get();
+    const auto count = TryStrToInt(store.ReadString(kStats, total, ""));
+    const std::int64_t next = count ? std::int64_t{*count} + 1 : 1;
+    store.WriteString(kStats, total, std::to_string(next));
+}
+
+} // namespace
+
+void TForm1::Button5Click() { ChooseLevel(1); }
+void TForm1::Button6Click() { ChooseLevel(2); }
+void TForm1::Button7Click() { ChooseLevel(3); }
+
+void TForm1::ChooseLevel(int level)
+{
+    CurrentLevel = level;
+    Timer3->stop();
+    HizayaGir();
+    SoruGoster();
+}
+
+void TForm1::SoruGoster()
+{
+    PlaySound(soundValueName(6));
+    const int operation = CurrentOperation >= 1 && CurrentOperation <= 3 ? CurrentOperation : 4;
+    CurrentQuestion = Generate(operation, CurrentLevel);
+    setLabelText(Label1, displayText(CurrentQuestion.Text));
+    setLabelText(Label6, Label1->text());
+
+    QPushButton* const answers[] = {Button8, Button9, Button10, Button11};
+    for (std::size_t position = 0; position < 4; ++position) {
+        answers[position]->show();
+        answers[position]->setText(displayText(CurrentQuestion.Choices[position]));
+    }
+    Button12->setText(packText(19) + " >>>");
+    Button12->show();
+    Button12->setEnabled(false);
+    Button13->setText("<<< " + packText(18));
+    Button13->show();
+}
+
+void TForm1::Button8Click() { Judge(Button8); }
+void TForm1::Button9Click() { Judge(Button9); }
+void TForm1::Button10Click() { Judge(Button10); }
+void TForm1::Button11Click() { Judge(Button11); }
+
+void TForm1::Judge(const QPushButton* pressed)
+{
+    if (pressed->text() == displayText(CurrentQuestion.RightAnswer))
+        Correct();
+    else
+        Wrong();
+}
+
+void TForm1::Correct()
+{
+    // The completed equation is made from the question itself, so pressing the right answer
+    // again shows the same equation.
+    std::string equation = CurrentQuestion.Text;
+    equation.pop_back();
+    setLabelText(Label1, displayText(equation + CurrentQuestion.RightAnswer));
+    setLabelText(Label6, Label1->text());
+    ShowVerdict(20, kCorrectForegroundColor, kCorrectBackgroundColor);
+    Button12->setEnabled(true);
+    Button12->setDefault(true);
+    countOneMore(kCorrect);
+    PlaySound(soundValueName(5));
+}
+
+void TForm1::Wrong()
+{
+    ShowVerdict(21, kWrongForegroundColor, kWrongBackgroundColor);
+    countOneMore(kWrong);
+    PlaySound(soundValueName(4));
+}
+
+void TForm1::ShowVerdict(int languageString, const char* foregroundValue, const char* backgroundValue)
+{
+    setTextColor(Label2, storedColor(foregroundValue));
+    setTextColor(Label3, storedColor(backgroundValue));
+    setLabelText(Label2, packText(languageString));
+    Label2->move(width() / 2 - Label2->width() / 2, Label2->y());
+    setLabelText(Label3, Label2->text());
+    Label3->move(Label2->x() + 2, Label3->y());
+    Label2->show();
+    Label3->show();
+}
+
+void TForm1::Button12Click()
+{
+    HizayaGir();
+    SoruGoster();
+}
+
+void TForm1::Button13Click()
+{
+    Button13->hide();
+    HizayaGir();
+    ShowOperationMenu();
+}

@@ -1,0 +1,23 @@
+#include "Shell.h"
+
+#include "DisplayText.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace {
+
+class DesktopShell final : public Shell {
+public:
+    void Open(const std::string& address) override
+    {
+        QDesktopServices::openUrl(QUrl::fromUserInput(displayText(address)));
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Shell> Shell::createDefault()
+{
+    return std::make_unique<DesktopShell>();
+}

@@ -1,0 +1,200 @@
+#include "MainWindowFixture.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <fstream>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// A round of addition at level 1 whose first question is 7 + 5 with the choices
+// 12, 2, 4, 6 on the four answer buttons.
+class DrillRound : public MainWindowFixture {
+protected:
+    DrillRound() { setInterface("Animated Buttons", "No"); }
+
+    TForm1& startRound()
+    {
+        TForm1& window = createWindow();
+        window.Button1->click();
+        random->script({6, 4, 0, 0, 0, 1, 1, 2, 2});
+        sounds->played.clear();
+        window.Button5->click();
+        return window;
+    }
+
+    // Puts another text at one line of the loaded language pack.
+    void replacePackLine(int index, const std::string& text)
+    {
+        const std::string file = temporary.filePath("pack.lng").toStdString();
+        std::ofstream out(file, std::ios::binary);
+        for (int line = 0; line < pack->Count(); ++line)
+            out << (line == index ? text : pack->Get(line)) << "\r\n";
+        out.close();
+        pack->Load(file);
+    }
+
+    QColor textColor(const QLabel* label) const
+    {
+        return label->palette().color(QPalette::WindowText);
+    }
+
+    QTemporaryDir temporary;
+};
+
+TEST_F(DrillRound, AQuestionShowsItsTextChoicesAndButtons)
+{
+    TForm1& window = startRound();
+    EXPECT_EQ(window.Label1->text(), "7 + 5 = ?");
+    EXPECT_EQ(window.Label6->text(), "7 + 5 = ?");
+    EXPECT_EQ(window.Label6->pos(), window.Label1->pos() + QPoint(2, 2));
+    EXPECT_EQ(window.Button8->text(), "12");
+    EXPECT_EQ(window.Button9->text(), "2");
+    EXPECT_EQ(window.Button10->text(), "4");
+    EXPECT_EQ(window.Button11->text(), "6");
+    for (QPushButton* shown : {window.Button8, window.Button9, window.Button10, window.Button11,
+                               window.Button12, window.Button13})
+        EXPECT_TRUE(shown->isVisible()) << shown->objectName().toStdString();
+    EXPECT_EQ(window.Button12->text(), "Next >>>");
+    EXPECT_FALSE(window.Button12->isEnabled());
+    EXPECT_EQ(window.Button13->text(), "<<< Back");
+    EXPECT_FALSE(window.Label2->isVisible());
+    EXPECT_FALSE(window.Label4->isVisible()) << "the level description goes";
+    EXPECT_FALSE(window.Button5->isVisible());
+    EXPECT_EQ(soundsPlayed(), Strings{"Sound6"});
+}
+
+TEST_F(DrillRound, ARightAnswerCompletesTheEquationAndCounts)
+{
+    TForm1& window = startRound();
+    QTest::mouseClick(window.Button8, Qt::LeftButton);
+    EXPECT_EQ(window.Label1->text(), "7 + 5 = 12");
+    EXPECT_EQ(window.Label6->text(), "7 + 5 = 12");
+    EXPECT_EQ(window.Label2->text(), "Correct!");
+    EXPECT_EQ(window.Label3->text(), "Correct!");
+    EXPECT_TRUE(window.Label2->isVisible());
+    EXPECT_EQ(textColor(window.Label2), QColor(0, 255, 0));
+    EXPECT_EQ(textColor(window.Label3), QColor(0, 0, 0));
+    EXPECT_TRUE(window.Button12->isEnabled());
+    EXPECT_EQ(stats("Correct"), "1");
+    EXPECT_EQ(stats("Wrong"), "0");
+    EXPECT_EQ(soundsPlayed(), (Strings{"Sound6", "Sound5"}));
+
+    QTest::mouseClick(window.Button8, Qt::LeftButton);
+    EXPECT_EQ(window.Label1->text(), "7 + 5 = 12") << "a second right press keeps the equation";
+    EXPECT_EQ(stats("Correct"), "2") << "and counts again";
+}
+
+TEST_F(DrillRound, WrongPressesCountUntilTheRightOne)
+{
+    TForm1& window = startRound();
+    window.Button9->click();
+    EXPECT_EQ(window.Label2->text(), "Try again!");
+    EXPECT_EQ(textColor(window.Label2), QColor(255, 0, 0));
+    EXPECT_EQ(window.Label1->text(), "7 + 5 = ?");
+    EXPECT_FALSE(window.Button12->isEnabled());
+    window.Button11->click();
+    window.Button8->click();
+    EXPECT_EQ(stats("Wrong"), "2");
+    EXPECT_EQ(stats("Correct"), "1");
+    EXPECT_EQ(soundsPlayed(), (Strings{"Sound6", "Sound4", "Sound4", "Sound5"}));
+
+    window.Button10->click();
+    EXPECT_EQ(window.Label2->text(), "Try again!") << "a wrong press after the right one";
+    EXPECT_EQ(window.Label1->text(), "7 + 5 = 12");
+    EXPECT_TRUE(window.Button12->isEnabled());
+    EXPECT_EQ(stats("Wrong"), "3");
+}
+
+TEST_F(DrillRound, TotalsGrowInSixtyFourBitsAndRestartWhenNotANumber)
+{
+    TForm1& window = startRound();
+    const std::vector<std::pair<std::string, std::string>> steps = {
+        {"41", "42"}, {"2147483647", "2147483648"}, {"2147483648", "1"}, {"lots", "1"},
+        {"", "1"}, {"$29", "42"}, {"-5", "-4"},
+    };
+    for (const auto& [stored, expected] : steps) {
+        store->WriteString("Stats", "Correct", stored);
+        store->WriteString("Stats", "Wrong", stored);
+        window.Button8->click();
+        window.Button9->click();
+        EXPECT_EQ(stats("Correct"), expected) << "from " << stored;
+        EXPECT_EQ(stats("Wrong"), expected) << "from " << stored;
+    }
+    window.Button8->click();
+    EXPECT_EQ(stats("Correct"), "-3");
+}
+
+TEST_F(DrillRound, TheVerdictIsCentredForAnyLength)
+{
+    TForm1& window = startRound();
+    for (const std::string verdict : {"!", "Correct!", "Absolutely right, well done, you clever pupil!"}) {
+        SCOPED_TRACE(verdict);
+        replacePackLine(20, verdict);
+        replacePackLine(21, verdict + verdict);
+        for (QPushButton* press : {window.Button8, window.Button9}) {
+            press->click();
+            const int width = window.Label2->width();
+            EXPECT_EQ(width, window.Label2->sizeHint().width()) << "the label fits its text";
+            EXPECT_EQ(window.Label2->x(), 360 / 2 - width / 2);
+            EXPECT_EQ(window.Label3->geometry(), window.Label2->geometry().translated(2, 2));
+        }
+    }
+}
+
+TEST_F(DrillRound, NextAndEnterAskForAnotherQuestionOfTheSameKind)
+{
+    TForm1& window = startRound();
+    window.Button8->click();
+    random->script({2, 2, 3, 0, 0, 1, 1, 3, 3});
+    window.Button12->click();
+    EXPECT_EQ(window.Label1->text(), "3 + 3 = ?");
+    EXPECT_FALSE(window.Label2->isVisible());
+    EXPECT_FALSE(window.Button12->isEnabled());
+    EXPECT_EQ(window.Button11->text(), "6");
+
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.Button9->setFocus();
+    QTest::keyClick(&window, Qt::Key_Return);
+    EXPECT_EQ(window.Label1->text(), "3 + 3 = ?") << "no next question before a right answer";
+    EXPECT_EQ(stats("Wrong"), "1") << "Enter presses the focused answer button";
+
+    window.Button11->click();
+    window.Button9->setFocus();
+    random->script({0, 0, 0, 1, 0, 2, 0, 3, 0});
+    QTest::keyClick(window.Button9, Qt::Key_Return);
+    EXPECT_EQ(window.Label1->text(), "1 + 1 = ?") << "Enter after a right answer goes on";
+    EXPECT_EQ(stats("Wrong"), "1");
+    EXPECT_EQ(window.CurrentOperation, 1);
+    EXPECT_EQ(window.CurrentLevel, 1);
+}
+
+TEST_F(DrillRound, TheLevelAcceleratorsChooseALevel)
+{
+    TForm1& window = createWindow();
+    window.Button3->click();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    random->script({2, 3, 0, 0, 0, 1, 0, 2, 0});
+    QTest::keyClick(&window, Qt::Key_2, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.CurrentLevel == 2; })) << "pressed as by a click";
+    EXPECT_EQ(window.Label1->text(), "12 x 4 = ?");
+}
+
+TEST_F(DrillRound, AnOperationOutsideTheFourIsAskedAsDivision)
+{
+    TForm1& window = startRound();
+    window.CurrentOperation = 7;
+    random->script({5, 5, 0, 1, 0, 2, 0, 3, 0});
+    window.Button12->setEnabled(true);
+    window.Button12->click();
+    EXPECT_EQ(window.Label1->text(), "6 : 6 = ?");
+}
+
+} // namespace
