@@ -5,8 +5,8 @@ set -euo pipefail
 folder=${1:-build-bench}
 cd "$(dirname "$0")/.."
 
-for bench in "$folder"/bench/bench_*; do
-    if [[ -x $bench ]]; then
+for bench in "$folder"/bench/bench_* "$folder"/bench_*; do
+    if [[ -f $bench && -x $bench ]]; then
         "$bench" --benchmark_min_time=0.2
     fi
 done

@@ -14,28 +14,25 @@ void RandomSource::RandomizeOnce()
     randomized_ = true;
 }
 
-SeededRandom::SeededRandom(std::uint32_t seed)
-    : engine_(seed)
+SeededRandom::SeededRandom(std::uint64_t seed)
 {
-}
-
-int SeededRandom::Random(int n)
-{
-    const auto range = static_cast<std::uint32_t>(n);
-    std::uint64_t product = std::uint64_t{engine_()} * range;
-    auto low = static_cast<std::uint32_t>(product);
-    if (low < range) {
-        const std::uint32_t threshold = (0u - range) % range;
-        while (low < threshold) {
-            product = std::uint64_t{engine_()} * range;
-            low = static_cast<std::uint32_t>(product);
-        }
-    }
-    return static_cast<int>(product >> 32);
+    this->seed(seed);
 }
 
 void SeededRandom::Randomize()
 {
-    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    engine_.seed(static_cast<std::uint32_t>(now ^ (now >> 32)));
+    seed(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+}
+
+// The state is spread from the seed with splitmix64, so that close seeds give unrelated
+// sequences and the state is never all zero.
+void SeededRandom::seed(std::uint64_t seed)
+{
+    for (std::uint32_t& word : state_) {
+        seed += 0x9E3779B97F4A7C15ull;
+        std::uint64_t mixed = seed;
+        mixed = (mixed ^ (mixed >> 30)) * 0xBF58476D1CE4E5B9ull;
+        mixed = (mixed ^ (mixed >> 27)) * 0x94D049BB133111EBull;
+        word = static_cast<std::uint32_t>((mixed ^ (mixed >> 31)) >> 32);
+    }
 }
