@@ -6,18 +6,23 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 
 namespace {
 
+// The background covers the whole window, so the first paint of the window is the first
+// paint of any of its widgets.
 class QuitAtFirstPaint final : public QObject {
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Paint)
-            QApplication::quit();
+            QApplication::exit(0);
         return QObject::eventFilter(watched, event);
     }
 };
+
+constexpr int kGiveUpAfter = 10000;
 
 } // namespace
 
@@ -25,13 +30,15 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     prepareApplication(application);
+    int exitCode = 0;
     {
         TForm1 mainWindow;
         QuitAtFirstPaint quitAtFirstPaint;
-        mainWindow.installEventFilter(&quitAtFirstPaint);
+        application.installEventFilter(&quitAtFirstPaint);
+        QTimer::singleShot(kGiveUpAfter, [] { QApplication::exit(1); });
         mainWindow.show();
-        QApplication::exec();
+        exitCode = QApplication::exec();
     }
     releaseProcessServices();
-    return 0;
+    return exitCode;
 }

@@ -1,14 +1,87 @@
 #include "QtDialogs.h"
 
+#include "FontColorDialog.h"
+
 #include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 std::unique_ptr<Dialogs> Dialogs::createDefault()
 {
     return std::make_unique<QtDialogs>();
 }
 
+QStringList qtNameFilters(const QString& filter)
+{
+    const QStringList parts = filter.split('|');
+    QStringList filters;
+    for (qsizetype at = 0; at + 1 < parts.size(); at += 2) {
+        const QString& description = parts[at];
+        const QString& pattern = parts[at + 1];
+        filters.append(description.contains('(' + pattern + ')') ? description
+                                                                  : description + " (" + pattern + ')');
+    }
+    return filters;
+}
+
+namespace {
+
+std::optional<QString> runFileDialog(QFileDialog& dialog, const FileDialogRequest& request)
+{
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters(qtNameFilters(request.filter));
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.folder.isEmpty())
+        dialog.setDirectory(request.folder);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
 void QtDialogs::showError(const QString& title, const QString& message)
 {
     QMessageBox::critical(QApplication::activeWindow(), title, message);
+}
+
+std::optional<QString> QtDialogs::getOpenFileName(QWidget* parent, const FileDialogRequest& request)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return runFileDialog(dialog, request);
+}
+
+std::optional<QString> QtDialogs::getSaveFileName(QWidget* parent, const FileDialogRequest& request)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    return runFileDialog(dialog, request);
+}
+
+std::optional<QColor> QtDialogs::getColor(QWidget* parent, const QColor& initial)
+{
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+std::optional<FontChoice> QtDialogs::getFont(QWidget* parent, const FontChoice& initial)
+{
+    FontColorDialog dialog(initial, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
+}
+
+bool QtDialogs::setUpPrinter(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -4,6 +4,7 @@
 #include "MainWindowFixture.h"
 
 #include <QDir>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
@@ -27,6 +28,9 @@ TEST_F(MainWindowScreenshots, EveryScreen)
     save("1-mid-slide");
     runTimer(window.Timer1, &TForm1::Timer1Timer);
     save("2-operation-menu");
+    window.BitBtn1->click();
+    EXPECT_TRUE(window.PopupMenu1->grab().save(CALCORA_SCREENSHOT_DIR "/main-2-popup-menu.png"));
+    window.PopupMenu1->hide();
     window.Button1->click();
     runTimer(window.Timer2, &TForm1::Timer2Timer);
     runTimer(window.Timer3, &TForm1::Timer3Timer, 31);

@@ -1,3 +1,4 @@
+#include "Dialogs.h"
 #include "DisplayText.h"
 #include "QtSoundPlayer.h"
 #include "TooltipTiming.h"
@@ -67,6 +68,18 @@ TEST(SoundPlayer, PassesOverFilesThatAreNotThere)
     player.Play("");
     player.Play(CALCORA_MEDIA_DIR "/next.wav");
     player.Play(CALCORA_MEDIA_DIR "/correct.wav");
+}
+
+} // namespace
+
+namespace {
+
+TEST(FileDialogFilter, PipeSeparatedTypesBecomeQtFilters)
+{
+    EXPECT_EQ(qtNameFilters("Web page (*.htm)|*.htm|Text file (*.txt)|*.txt"),
+              (QStringList{"Web page (*.htm)", "Text file (*.txt)"}));
+    EXPECT_EQ(qtNameFilters("Bitmap pictures|*.bmp"), QStringList{"Bitmap pictures (*.bmp)"});
+    EXPECT_EQ(qtNameFilters("Dangling"), QStringList{});
 }
 
 } // namespace
