@@ -1,6 +1,7 @@
 // Calcora's entry: prepare the store, then show the main window and run until it closes.
 // Every value is written when it changes, so nothing is saved at exit.
 
+#include "MenuWindows.h"
 #include "Startup.h"
 #include "Unit1.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     int exitCode = 0;
     {
         TForm1 mainWindow;
+        attachMenuWindows(mainWindow);
         mainWindow.show();
         exitCode = QApplication::exec();
     }

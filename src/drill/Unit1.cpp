@@ -180,8 +180,6 @@ void TForm1::createControls()
     Settings1 = item("Settings1", QStyle::SP_FileDialogContentsView);
     CheckforUpdate1 = item("CheckforUpdate1", QStyle::SP_BrowserReload);
     About1 = item("About1", QStyle::SP_MessageBoxInformation);
-    // These windows come with later versions of the main window; until then their items stay
-    // in the menu, unavailable.
     for (QAction* unavailable : {GenerateaQuiz1, Settings1, CheckforUpdate1, About1})
         unavailable->setEnabled(false);
 
@@ -204,6 +202,10 @@ void TForm1::connectHandlers()
     };
     for (const auto& [button, handler] : clicks)
         connectGuarded(button, &QPushButton::clicked, this, handler);
+    connectGuarded(GenerateaQuiz1, &QAction::triggered, this, &TForm1::GenerateaQuiz1Click);
+    connectGuarded(Settings1, &QAction::triggered, this, &TForm1::Settings1Click);
+    connectGuarded(CheckforUpdate1, &QAction::triggered, this, &TForm1::CheckforUpdate1Click);
+    connectGuarded(About1, &QAction::triggered, this, &TForm1::About1Click);
     connectGuarded(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connectGuarded(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     connectGuarded(Timer3, &QTimer::timeout, this, &TForm1::Timer3Timer);
@@ -304,6 +306,23 @@ void TForm1::BitBtn1Click()
 {
     PopupMenu1->popup(QCursor::pos());
 }
+
+void TForm1::SetMenuWindow(QAction* item, std::function<void()> open)
+{
+    item->setEnabled(static_cast<bool>(open));
+    menuWindows_[item] = std::move(open);
+}
+
+void TForm1::OpenMenuWindow(QAction* item)
+{
+    if (const auto found = menuWindows_.find(item); found != menuWindows_.end() && found->second)
+        found->second();
+}
+
+void TForm1::GenerateaQuiz1Click() { OpenMenuWindow(GenerateaQuiz1); }
+void TForm1::Settings1Click() { OpenMenuWindow(Settings1); }
+void TForm1::CheckforUpdate1Click() { OpenMenuWindow(CheckforUpdate1); }
+void TForm1::About1Click() { OpenMenuWindow(About1); }
 
 void TForm1::PlaySound(const std::string& soundValue)
 {

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <map>
 #include <string>
 
 class QAction;
@@ -53,6 +55,16 @@ public:
     void Timer2Timer();
     void Timer3Timer();
     void SoundTimer();
+
+    // The pop-up menu's items: each opens its window modally and waits until it closes.
+    void GenerateaQuiz1Click();
+    void Settings1Click();
+    void CheckforUpdate1Click();
+    void About1Click();
+
+    // The windows of the pop-up menu are built on top of the main window, so start-up tells
+    // it how to open each one. An item without a window stays in the menu, unavailable.
+    void SetMenuWindow(QAction* item, std::function<void()> open);
 
     void Label7MouseDown();
     void Label7MouseUp();
@@ -120,4 +132,7 @@ private:
     void ShowVerdict(int languageString, const char* foregroundValue, const char* backgroundValue);
     void PlaySound(const std::string& soundValue);
     void PressEnter();
+    void OpenMenuWindow(QAction* item);
+
+    std::map<QAction*, std::function<void()>> menuWindows_;
 };
