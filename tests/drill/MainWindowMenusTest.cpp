@@ -24,6 +24,19 @@ protected:
     // The drop-in never stops by itself: run it until the three level buttons are home.
     int dropIn() { return runTimer(form->Timer3, &TForm1::Timer3Timer, 31); }
 
+    // Through every animation to the first question, 7 + 5, of addition at level 1.
+    TForm1& startAnimatedRound()
+    {
+        TForm1& window = createAndSettle();
+        slideIn();
+        window.Button1->click();
+        slideOut();
+        dropIn();
+        random->script({6, 4, 0, 0, 0, 1, 1, 2, 2});
+        window.Button5->click();
+        return window;
+    }
+
     std::vector<QPoint> operationMenuPlaces() const
     {
         return {form->Button1->pos(), form->Button2->pos(), form->Button3->pos(),
@@ -196,26 +209,14 @@ TEST_F(MainWindowMenus, WithoutAnimationEverythingAppearsAtOnceAndSilently)
 TEST_F(MainWindowMenus, WithSoundsOffNothingPlays)
 {
     setInterface("Play Sounds", "yes");
-    TForm1& window = createAndSettle();
-    slideIn();
-    window.Button1->click();
-    slideOut();
-    dropIn();
-    random->script({6, 4, 0, 0, 0, 1, 1, 2, 2});
-    window.Button5->click();
+    TForm1& window = startAnimatedRound();
     window.Button8->click();
     EXPECT_TRUE(sounds->played.empty());
 }
 
 TEST_F(MainWindowMenus, TheBackButtonBringsTheMenuBackSliding)
 {
-    TForm1& window = createAndSettle();
-    slideIn();
-    window.Button1->click();
-    slideOut();
-    dropIn();
-    random->script({6, 4, 0, 0, 0, 1, 1, 2, 2});
-    window.Button5->click();
+    TForm1& window = startAnimatedRound();
     EXPECT_FALSE(window.Timer3->isActive()) << "a level stops the drop-in";
     window.Button13->click();
     EXPECT_FALSE(window.Button13->isVisible());
