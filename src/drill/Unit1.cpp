@@ -239,14 +239,8 @@ void TForm1::FormShow()
 
 void TForm1::HizayaGir()
 {
-    Button1->setText(packText(4) + " (+)");
-    Button2->setText(packText(5) + " (-)");
-    Button3->setText(packText(6) + " (x)");
-    Button4->setText(packText(7) + " (:)");
-    BitBtn1->setText(packText(8));
-    Button5->setText(packText(13) + " &1");
-    Button6->setText(packText(13) + " &2");
-    Button7->setText(packText(13) + " &3");
+    SetOperationMenuCaptions();
+    SetLevelMenuCaptions();
 
     const QColor foreground = storedColor(kTextForegroundColor);
     setTextColor(Label1, foreground);
@@ -295,6 +289,22 @@ void TForm1::SetMenuCaptions()
     Settings1->setText(packText(10) + "...");
     CheckforUpdate1->setText(packText(11) + "...");
     About1->setText(packText(12) + "...");
+}
+
+void TForm1::SetOperationMenuCaptions()
+{
+    Button1->setText(packText(4) + " (+)");
+    Button2->setText(packText(5) + " (-)");
+    Button3->setText(packText(6) + " (x)");
+    Button4->setText(packText(7) + " (:)");
+    BitBtn1->setText(packText(8));
+}
+
+void TForm1::SetLevelMenuCaptions()
+{
+    Button5->setText(packText(13) + " &1");
+    Button6->setText(packText(13) + " &2");
+    Button7->setText(packText(13) + " &3");
 }
 
 bool TForm1::OperationMenuInView() const

@@ -72,6 +72,12 @@ public:
 
     // The captions of the pop-up menu's four items.
     void SetMenuCaptions();
+    // The captions of the operation menu's buttons, of the level buttons, and the level
+    // description's text at its width: what a window that loads another language pack
+    // re-applies for the screen in view.
+    void SetOperationMenuCaptions();
+    void SetLevelMenuCaptions();
+    void SetLevelDescriptionText();
     // Whether the operation menu, rather than the level menu, is the screen in view.
     bool OperationMenuInView() const;
 

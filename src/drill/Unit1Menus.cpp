@@ -139,6 +139,14 @@ void TForm1::Timer3Timer()
 
 void TForm1::ShowLevelDescription()
 {
+    SetLevelDescriptionText();
+    Label5->move(Label4->pos() + QPoint(2, 2));
+    Label5->show();
+    Label4->show();
+}
+
+void TForm1::SetLevelDescriptionText()
+{
     const auto& pack = ProcessWide<LanguagePack>::get();
     // The pack's own line breaks are single carriage returns; the label shows them as breaks.
     const std::string level = pack.Get(13);
@@ -150,9 +158,6 @@ void TForm1::ShowLevelDescription()
         label->setText(shown);
         label->resize(kLevelDescriptionWidth, label->heightForWidth(kLevelDescriptionWidth));
     }
-    Label5->move(Label4->pos() + QPoint(2, 2));
-    Label5->show();
-    Label4->show();
 }
 
 void TForm1::SoundTimer()
