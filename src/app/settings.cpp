@@ -1,0 +1,177 @@
+// The settings window's creation and opening, the sounds switch and the play buttons.
+
+#include "settings.h"
+
+#include "ColorSwatch.h"
+#include "ConfigDefaults.h"
+#include "ConfigNames.h"
+#include "ConfigStore.h"
+#include "DisplayText.h"
+#include "ErrorBox.h"
+#include "FileNameCase.h"
+#include "OvoWallPaperBMP.h"
+#include "PathBox.h"
+#include "PathText.h"
+#include "ProcessWide.h"
+#include "ProgramDirectory.h"
+#include "SoundPlayer.h"
+#include "Unit1.h"
+#include "WindowValues.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QToolButton>
+
+using namespace config;
+
+namespace {
+
+constexpr int kClientWidth = 313;
+constexpr int kClientHeight = 344;
+
+} // namespace
+
+TForm4::TForm4(TForm1& mainWindow)
+    : QDialog(&mainWindow)
+    , mainWindow_(mainWindow)
+{
+    setObjectName("Form4");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(QFont("MS Sans Serif", 8));
+    // Centred on the screen rather than over the main window.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    createControls();
+    connectHandlers();
+    guarded([this] { FormCreate(); });
+}
+
+void TForm4::FormCreate()
+{
+    setWindowTitle(packText(10));
+    setLabelText(Label4, packText(32) + ":");
+    setLabelText(Label1, packText(33) + ":");
+    RadioButton1->setText(packText(2));
+    RadioButton2->setText(packText(3));
+    for (QPushButton* browse : browseButtons())
+        browse->setText(packText(34));
+    setLabelText(Label2, packText(35) + ":");
+    setLabelText(Label3, packText(37) + ":");
+    setLabelText(Label11, packText(39) + ":");
+    RadioButton3->setText(packText(2));
+    RadioButton4->setText(packText(3));
+    QLabel* const soundLabels[] = {Label5, Label6, Label7, Label8, Label9, Label10};
+    for (int row = 0; row < 6; ++row)
+        setLabelText(soundLabels[row], packText(41) + QString(" %1:").arg(row + 1));
+    setLabelText(Label12, packText(43) + ":");
+    const auto colorSwatches = swatches();
+    for (int swatch = 0; swatch < 6; ++swatch)
+        colorSwatches[swatch]->setToolTip(packText(44 + swatch / 2));
+    setLabelText(Label13, packText(47));
+    setLabelText(Label14, packText(47));
+    Button9->setText(packText(48));
+    BitBtn1->setText(packText(0));
+    BitBtn2->setText(packText(1));
+
+    Edit1->setText(mainWindow_.windowTitle());
+    auto& store = ProcessWide<ConfigStore>::get();
+    const auto isOff = [&](const char* name) { return store.ReadString(kInterface, name, "") == kNo; };
+    (isOff(kAnimatedButtons) ? RadioButton2 : RadioButton1)->setChecked(true);
+    (isOff(kPlaySounds) ? RadioButton4 : RadioButton3)->setChecked(true);
+    const auto boxes = fileBoxes();
+    const auto fileNames = fileValueNames();
+    for (std::size_t row = 0; row < boxes.size(); ++row)
+        boxes[row]->setPath(keptPath(store.ReadString(kInterface, fileNames[row], "")));
+    Edit1->setToolTip(Edit1->text());
+    const auto plays = playButtons();
+    for (std::size_t row = 0; row < plays.size(); ++row)
+        plays[row]->setToolTip(packText(40) + " " + shownFileName(boxes[row + 2]->path()));
+
+    const auto colorNames = colorValueNames();
+    for (std::size_t swatch = 0; swatch < colorSwatches.size(); ++swatch)
+        colorSwatches[swatch]->setColor(StringToColor(store.ReadString(kInterface, colorNames[swatch], "")));
+    ColorSampleFrom(0);
+    OvoWallPaperBMP1->setBitmap(&mainWindow_.OvoWallPaperBMP1->Bitmap());
+}
+
+std::array<PathBox*, 8> TForm4::fileBoxes() const
+{
+    return {Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9};
+}
+
+std::array<std::string, 8> TForm4::fileValueNames()
+{
+    return {kBackgroundImage, kLanguagePack, soundValueName(1), soundValueName(2),
+            soundValueName(3), soundValueName(4), soundValueName(5), soundValueName(6)};
+}
+
+std::array<QPushButton*, 8> TForm4::browseButtons() const
+{
+    return {Button1, Button2, Button3, Button4, Button5, Button6, Button7, Button8};
+}
+
+std::array<QToolButton*, 6> TForm4::playButtons() const
+{
+    return {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4, SpeedButton5, SpeedButton6};
+}
+
+std::array<ColorSwatch*, 6> TForm4::swatches() const
+{
+    return {Panel3, Panel4, Panel5, Panel6, Panel7, Panel8};
+}
+
+std::array<const char*, 6> TForm4::colorValueNames()
+{
+    return {kTextForegroundColor, kTextBackgroundColor, kCorrectForegroundColor,
+            kCorrectBackgroundColor, kWrongForegroundColor, kWrongBackgroundColor};
+}
+
+std::string TForm4::keptPath(const std::string& path)
+{
+    return fileNamesIgnoreCase() ? lowerCaseLetters(path) : path;
+}
+
+QString TForm4::shownFileName(const std::string& path)
+{
+    return qtFilePath(fileNamePart(path, kPathSeparator));
+}
+
+void TForm4::Edit1Change()
+{
+    Edit1->setToolTip(Edit1->text());
+}
+
+void TForm4::RadioButton3Click() { FollowSoundsSwitch(); }
+void TForm4::RadioButton4Click() { FollowSoundsSwitch(); }
+
+void TForm4::FollowSoundsSwitch()
+{
+    const bool soundsOn = RadioButton3->isChecked();
+    const auto boxes = fileBoxes();
+    const auto browses = browseButtons();
+    const auto plays = playButtons();
+    for (std::size_t row = 0; row < plays.size(); ++row) {
+        boxes[row + 2]->setEnabled(soundsOn);
+        browses[row + 2]->setEnabled(soundsOn);
+        plays[row]->setEnabled(soundsOn);
+    }
+}
+
+void TForm4::SpeedButton1Click() { PlaySoundRow(0); }
+void TForm4::SpeedButton2Click() { PlaySoundRow(1); }
+void TForm4::SpeedButton3Click() { PlaySoundRow(2); }
+void TForm4::SpeedButton4Click() { PlaySoundRow(3); }
+void TForm4::SpeedButton5Click() { PlaySoundRow(4); }
+void TForm4::SpeedButton6Click() { PlaySoundRow(5); }
+
+void TForm4::PlaySoundRow(int soundRow)
+{
+    ProcessWide<SoundPlayer>::get().Play(fileBoxes()[static_cast<std::size_t>(soundRow + 2)]->path());
+}
