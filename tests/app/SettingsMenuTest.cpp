@@ -1,0 +1,46 @@
+#include "SettingsWindowFixture.h"
+
+#include "MenuWindows.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+using SettingsFromTheMenu = SettingsWindowFixture;
+
+TEST_F(SettingsFromTheMenu, TheMenuItemOpensANewModalWindowEachTime)
+{
+    TForm1& mainWindow = createWindow();
+    attachMenuWindows(mainWindow);
+    ASSERT_TRUE(mainWindow.Settings1->isEnabled());
+
+    // The window runs its own loop; it is read and closed from inside that loop.
+    std::vector<QString> titlesShown;
+    const auto openAndCancel = [&] {
+        QTimer watch;
+        watch.setInterval(10);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto* settingsWindow = qobject_cast<TForm4*>(QApplication::activeModalWidget());
+            if (!settingsWindow)
+                return;
+            watch.stop();
+            titlesShown.push_back(settingsWindow->Edit1->text());
+            settingsWindow->Edit1->setText("An edit that is cancelled");
+            settingsWindow->BitBtn2->click();
+        });
+        watch.start();
+        mainWindow.Settings1->trigger();
+        watch.stop();
+    };
+    openAndCancel();
+    openAndCancel();
+    EXPECT_EQ(titlesShown, (std::vector<QString>{"Calcora 2.01", "Calcora 2.01"}))
+        << "each time a new window with the stored values";
+    EXPECT_TRUE(mainWindow.findChildren<TForm4*>().isEmpty()) << "each window is gone once closed";
+}
+
+} // namespace
