@@ -3,7 +3,7 @@
 
 BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev
     libcurl4-openssl-dev libgl-dev fonts-dejavu-core)
-TEST_PACKAGES=(libgtest-dev libgmock-dev)
+TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils)
 BENCH_PACKAGES=(libbenchmark-dev time)
 
 ensure_packages() {

@@ -1,0 +1,60 @@
+#include "QuizPrinting.h"
+
+#include "AppError.h"
+#include "PrintLayout.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
+
+namespace {
+
+QString qtText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Whether the user's choice in the print dialog takes in this page (counted from 1).
+bool isChosen(const QPrinter& printer, int page)
+{
+    if (printer.printRange() != QPrinter::PageRange)
+        return true;
+    return page >= printer.fromPage() && (printer.toPage() == 0 || page <= printer.toPage());
+}
+
+[[noreturn]] void cancelJob(QPainter& painter, QPrinter& printer, const char* failure)
+{
+    printer.abort();
+    painter.end();
+    throw AppError(failure);
+}
+
+} // namespace
+
+void printDocument(QPrinter& printer, const std::vector<std::string>& lines, const QFont& font,
+                   const QColor& color)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw AppError("The printer did not start the job");
+    painter.setFont(font);
+    painter.setPen(color);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const PrintArea area{printer.width(), printer.height(), metrics.height(), metrics.averageCharWidth()};
+    const auto pages = layOutPages(lines, area, [&metrics](std::string_view text) {
+        return metrics.horizontalAdvance(qtText(text));
+    });
+
+    bool firstPage = true;
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        if (!isChosen(printer, static_cast<int>(page) + 1))
+            continue;
+        if (!firstPage && !printer.newPage())
+            cancelJob(painter, printer, "The printer did not begin a new page");
+        firstPage = false;
+        for (const PrintedText& piece : pages[page])
+            painter.drawText(piece.x, piece.y + metrics.ascent(), qtText(piece.text));
+    }
+    if (!painter.end())
+        throw AppError("The printer did not finish the job");
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+class QWidget;
+
+// Puts a window in the middle of the primary screen's free area.
+void centreOnScreen(QWidget& window);

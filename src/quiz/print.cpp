@@ -1,0 +1,175 @@
+#include "print.h"
+
+#include "AppError.h"
+#include "ButtonPictures.h"
+#include "DisplayText.h"
+#include "DocumentFile.h"
+#include "ErrorBox.h"
+#include "LanguagePack.h"
+#include "ProcessWide.h"
+#include "QtColor.h"
+#include "QuizDocument.h"
+#include "QuizPrinting.h"
+#include "ScreenCentre.h"
+#include "WindowValues.h"
+
+#include <QFrame>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr QSize kWindowSize(211, 377);
+constexpr int kPanelHeight = 63;
+constexpr QSize kButtonSize(95, 26);
+constexpr int kPrintFailedText = 29;
+
+} // namespace
+
+TForm3::TForm3(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName("Form3");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    QFont windowFont("MS Sans Serif");
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+    resize(kWindowSize);
+    centreOnScreen(*this);
+    createControls();
+    guarded([this] { FormCreate(); });
+}
+
+void TForm3::createControls()
+{
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName("Memo1");
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setFont(QFont("MS Sans Serif", 10));
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setFrameShape(QFrame::NoFrame);
+    Panel1->setFixedHeight(kPanelHeight);
+    const auto button = [this](const char* name, QPoint place) {
+        auto* created = new QPushButton(Panel1);
+        created->setObjectName(name);
+        created->setGeometry(QRect(place, kButtonSize));
+        return created;
+    };
+    BitBtn1 = button("BitBtn1", {4, 4});
+    BitBtn2 = button("BitBtn2", {105, 4});
+    BitBtn3 = button("BitBtn3", {4, 34});
+    BitBtn4 = button("BitBtn4", {105, 34});
+    BitBtn3->setIcon(printerPicture());
+    BitBtn4->setIcon(diskPicture());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Memo1);
+    layout->addWidget(Panel1);
+
+    connectGuarded(BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
+    connectGuarded(BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
+    connectGuarded(BitBtn3, &QPushButton::clicked, this, &TForm3::BitBtn3Click);
+    connectGuarded(BitBtn4, &QPushButton::clicked, this, &TForm3::BitBtn4Click);
+}
+
+void TForm3::FormCreate()
+{
+    SetDocumentFont({Memo1->font(), Qt::black});
+    setWindowTitle(packText(24));
+    BitBtn1->setText(packText(25));
+    BitBtn2->setText(packText(26));
+    BitBtn3->setText(packText(27));
+    BitBtn4->setText(packText(28));
+    SaveDialog1.filter = packText(30) + " (*.htm)|*.htm|" + packText(31) + " (*.txt)|*.txt";
+    SaveDialog1.defaultSuffix = "htm";
+}
+
+void TForm3::SetLines(const std::vector<std::string>& lines)
+{
+    Memo1->setPlainText(displayText(documentText(lines)).replace("\r\n", "\n"));
+}
+
+std::string TForm3::DocumentText() const
+{
+    // Block by block rather than toPlainText(), which turns no-break spaces into blanks.
+    QString text;
+    for (QTextBlock block = Memo1->document()->begin(); block.isValid(); block = block.next()) {
+        if (block != Memo1->document()->begin())
+            text += "\r\n";
+        text += block.text().replace(QChar::LineSeparator, "\r\n");
+    }
+    return text.toStdString();
+}
+
+std::vector<std::string> TForm3::DocumentLines() const
+{
+    return documentLines(DocumentText());
+}
+
+FontChoice TForm3::DocumentFont() const
+{
+    return {Memo1->font(), Memo1->palette().color(QPalette::Text)};
+}
+
+void TForm3::SetDocumentFont(const FontChoice& choice)
+{
+    Memo1->setFont(choice.font);
+    QPalette palette = Memo1->palette();
+    palette.setColor(QPalette::Text, choice.color);
+    Memo1->setPalette(palette);
+}
+
+HtmlFont TForm3::DocumentHtmlFont() const
+{
+    const FontChoice document = DocumentFont();
+    const QFont& font = document.font;
+    return {font.family().toStdString(), font.pointSize(), font.bold(), font.italic(),
+            font.underline(), font.strikeOut(), fromQColor(document.color)};
+}
+
+void TForm3::BitBtn1Click()
+{
+    if (const auto chosen = ProcessWide<Dialogs>::get().getFont(this, DocumentFont()))
+        SetDocumentFont(*chosen);
+}
+
+void TForm3::BitBtn2Click()
+{
+    Memo1->selectAll();
+    Memo1->copy();
+}
+
+void TForm3::BitBtn3Click()
+{
+    try {
+        QPrinter printer(QPrinter::HighResolution);
+        if (!ProcessWide<Dialogs>::get().setUpPrinter(this, printer))
+            return;
+        printer.setDocName(QString());
+        const FontChoice font = DocumentFont();
+        printDocument(printer, DocumentLines(), font.font, font.color);
+    } catch (...) {
+        // The user learns that printing failed, not the printer's own reason.
+        showErrorBox(ProcessWide<LanguagePack>::get().Get(kPrintFailedText));
+    }
+}
+
+void TForm3::BitBtn4Click()
+{
+    const auto chosen = ProcessWide<Dialogs>::get().getSaveFileName(this, SaveDialog1);
+    if (!chosen)
+        return;
+    const std::string path = nativeFilePath(*chosen);
+    writeDocumentFile(path, isHtmlFileName(path) ? htmlFileText(DocumentLines(), DocumentHtmlFont())
+                                                 : DocumentText());
+}
