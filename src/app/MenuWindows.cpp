@@ -1,6 +1,7 @@
 #include "MenuWindows.h"
 
 #include "Unit1.h"
+#include "quiz.h"
 #include "settings.h"
 
 void attachMenuWindows(TForm1& mainWindow)
@@ -8,5 +9,9 @@ void attachMenuWindows(TForm1& mainWindow)
     mainWindow.SetMenuWindow(mainWindow.Settings1, [&mainWindow] {
         TForm4 settings(mainWindow);
         settings.exec();
+    });
+    mainWindow.SetMenuWindow(mainWindow.GenerateaQuiz1, [&mainWindow] {
+        TForm2 composer(&mainWindow);
+        composer.exec();
     });
 }

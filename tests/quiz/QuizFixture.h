@@ -2,6 +2,7 @@
 
 #include "MainWindowFixture.h"
 #include "print.h"
+#include "quiz.h"
 
 #include <QString>
 
@@ -14,9 +15,29 @@ class QuizFixture : public MainWindowFixture {
 protected:
     QuizFixture() { pack->Load(mediaFile("english.lng")); }
 
+    // Scripts the draws of one addition at level 1: "a + b = ?" with the right answer in
+    // position 1 and the wrong answers 2, 3 and 4 (a + b must be at least 5).
+    void scriptAddition(int a, int b) { random->script({a - 1, b - 1, 0, 0, 0, 0, 1, 0, 2}); }
+
     // The quiz of one addition at level 1 and one division at level 1, as composed.
     static std::vector<std::string> twoQuestionQuiz()
     {
         return {"1-) 3 + 5 = ?", "a)8  b)2  c)3  d)4", "", "2-) 8 : 4 = ?", "a)2  b)1  c)4  d)3"};
+    }
+};
+
+// A composer that keeps each document it would show instead of showing it.
+class ComposerUnderTest : public TForm2 {
+public:
+    using TForm2::TForm2;
+
+    std::vector<std::string> documentTexts;
+    std::vector<std::vector<std::string>> documents;
+
+protected:
+    void ShowDocument(TForm3& document) override
+    {
+        documentTexts.push_back(document.DocumentText());
+        documents.push_back(document.DocumentLines());
     }
 };

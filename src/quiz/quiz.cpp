@@ -1,0 +1,164 @@
+#include "quiz.h"
+
+#include "ConfigDefaults.h"
+#include "ConfigNames.h"
+#include "ConfigStore.h"
+#include "ErrorBox.h"
+#include "IntegerText.h"
+#include "ProcessWide.h"
+#include "ScreenCentre.h"
+#include "SpinCounter.h"
+#include "Unit1.h"
+#include "WindowValues.h"
+#include "print.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+
+namespace {
+
+constexpr int kClientWidth = 266;
+constexpr int kClientHeight = 197;
+constexpr int kStatusBarHeight = 19;
+constexpr int kHighestCount = 20;
+
+// The counters' columns and rows: counter n (from 0) stands at column n / 4, row n % 4.
+constexpr int kColumnLefts[] = {104, 160, 216};
+constexpr int kRowTops[] = {24, 56, 88, 120};
+
+} // namespace
+
+TForm2::TForm2(QWidget* parent)
+    : QDialog(parent)
+    , composer_(&TForm1::Generate)
+{
+    setObjectName("Form2");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QFont windowFont("MS Sans Serif");
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+    setFixedSize(kClientWidth, kClientHeight);
+    centreOnScreen(*this);
+    createControls();
+    guarded([this] { FormCreate(); });
+}
+
+void TForm2::createControls()
+{
+    const auto label = [this](const char* name, QPoint place) {
+        auto* created = new QLabel(this);
+        created->setObjectName(name);
+        created->move(place);
+        return created;
+    };
+    Label1 = label("Label1", {8, 28});
+    Label2 = label("Label2", {8, 60});
+    Label3 = label("Label3", {8, 92});
+    Label4 = label("Label4", {8, 124});
+    Label5 = label("Label5", {106, 3});
+    Label6 = label("Label6", {162, 3});
+    Label7 = label("Label7", {218, 3});
+
+    SpinCounter** counters[] = {&SpinEdit1, &SpinEdit2, &SpinEdit3, &SpinEdit4,
+                                &SpinEdit5, &SpinEdit6, &SpinEdit7, &SpinEdit8,
+                                &SpinEdit9, &SpinEdit10, &SpinEdit11, &SpinEdit12};
+    QWidget* previous = nullptr;
+    for (int index = 0; index < 12; ++index) {
+        auto* counter = new SpinCounter(this);
+        counter->setObjectName(QString::fromStdString(quizCounterName(index + 1)));
+        counter->setRange(0, kHighestCount);
+        counter->setGeometry(kColumnLefts[index / 4], kRowTops[index % 4], 40, 22);
+        connectGuarded(counter, &SpinCounter::changed, this, &TForm2::CountQuestions);
+        if (previous)
+            setTabOrder(previous, counter);
+        previous = counter;
+        *counters[index] = counter;
+    }
+
+    Button1 = new QPushButton(this);
+    Button1->setObjectName("Button1");
+    Button1->setGeometry(104, 152, 153, 20);
+    Button1->setDefault(true);
+    setTabOrder(previous, Button1);
+    connectGuarded(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setGeometry(0, kClientHeight - kStatusBarHeight, kClientWidth, kStatusBarHeight);
+    StatusText = new QLabel(StatusBar1);
+    StatusText->setObjectName("StatusText");
+    StatusBar1->addWidget(StatusText, 1);
+}
+
+std::array<SpinCounter*, 12> TForm2::SpinEdits() const
+{
+    return {SpinEdit1, SpinEdit2, SpinEdit3, SpinEdit4, SpinEdit5, SpinEdit6,
+            SpinEdit7, SpinEdit8, SpinEdit9, SpinEdit10, SpinEdit11, SpinEdit12};
+}
+
+void TForm2::FormCreate()
+{
+    setWindowTitle(packText(9));
+    setLabelText(Label1, packText(4) + " (+)");
+    setLabelText(Label2, packText(5) + " (-)");
+    setLabelText(Label3, packText(6) + " (x)");
+    setLabelText(Label4, packText(7) + " (:)");
+    setLabelText(Label5, packText(13) + " 1");
+    setLabelText(Label6, packText(13) + " 2");
+    setLabelText(Label7, packText(13) + " 3");
+    Button1->setText("&" + packText(22));
+
+    auto& store = ProcessWide<ConfigStore>::get();
+    const auto counters = SpinEdits();
+    for (int number = 1; number <= 12; ++number) {
+        const auto stored = TryStrToInt(store.ReadString(config::kQuiz, quizCounterName(number), ""));
+        counters[number - 1]->setText(stored ? QString::number(*stored) : QString("0"));
+    }
+    CountQuestions();
+}
+
+void TForm2::CountQuestions()
+{
+    int total = 0;
+    for (const SpinCounter* counter : SpinEdits())
+        total += counter->value();
+    StatusText->setText(packText(23) + ": " + QString::number(total));
+}
+
+QuestionCounts TForm2::Counts() const
+{
+    const auto counters = SpinEdits();
+    QuestionCounts counts{};
+    for (int index = 0; index < 12; ++index)
+        counts[index % 4][index / 4] = counters[index]->value();
+    return counts;
+}
+
+void TForm2::Button1Click()
+{
+    TForm3 document(this);
+    document.SetLines(composer_.Compose(Counts()));
+    ShowDocument(document);
+}
+
+void TForm2::ShowDocument(TForm3& document)
+{
+    document.exec();
+}
+
+void TForm2::FormClose()
+{
+    auto& store = ProcessWide<ConfigStore>::get();
+    const auto counters = SpinEdits();
+    for (int number = 1; number <= 12; ++number)
+        store.WriteString(config::kQuiz, quizCounterName(number), counters[number - 1]->text().toStdString());
+}
+
+void TForm2::done(int result)
+{
+    guarded([this] { FormClose(); });
+    QDialog::done(result);
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "QuizComposer.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QStatusBar;
+class SpinCounter;
+class TForm3;
+
+// The quiz composer: twelve counters of questions per operation (rows) and level (columns),
+// kept in the store's "Quiz" section between runs, and a button that composes a quiz of
+// different questions from the main window's generator and opens it in a document window.
+class TForm2 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TForm2(QWidget* parent = nullptr);
+
+    // Writes the total of the twelve counts into the status line.
+    void CountQuestions();
+    // Composes a quiz and shows it in a new document window.
+    void Button1Click();
+
+    // SpinEdit1 to SpinEdit12 in turn: level 1 for the four operations, then level 2, then 3.
+    std::array<SpinCounter*, 12> SpinEdits() const;
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Label7;
+    SpinCounter* SpinEdit1;
+    SpinCounter* SpinEdit2;
+    SpinCounter* SpinEdit3;
+    SpinCounter* SpinEdit4;
+    SpinCounter* SpinEdit5;
+    SpinCounter* SpinEdit6;
+    SpinCounter* SpinEdit7;
+    SpinCounter* SpinEdit8;
+    SpinCounter* SpinEdit9;
+    SpinCounter* SpinEdit10;
+    SpinCounter* SpinEdit11;
+    SpinCounter* SpinEdit12;
+    QPushButton* Button1;
+    QStatusBar* StatusBar1;
+    QLabel* StatusText; // the status line's one field
+
+    // Closing by any way (the close box, Escape) stores the counts.
+    void done(int result) override;
+
+protected:
+    // Shows the document window modally; tests look at it instead.
+    virtual void ShowDocument(TForm3& document);
+
+private:
+    void createControls();
+    void FormCreate();
+    void FormClose();
+    QuestionCounts Counts() const;
+
+    QuizComposer composer_;
+};

@@ -1,0 +1,49 @@
+// Saves pictures of the composer and of a document window holding a composed quiz into the
+// build folder (screenshots/quiz-*.png), with the same 40-question quiz printed to PDF and
+// saved as a web page beside them, for a person to look at. It checks only that each was made.
+
+#include "QuizFixture.h"
+
+#include <QDir>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+class QuizScreenshots : public QuizFixture {
+protected:
+    static QString file(const char* name) { return QString(CALCORA_SCREENSHOT_DIR "/") + name; }
+};
+
+TEST_F(QuizScreenshots, ComposerDocumentPrintAndPage)
+{
+    QDir().mkpath(CALCORA_SCREENSHOT_DIR);
+    ScopedService<RandomSource, SeededRandom> seeded(40);
+    ComposerUnderTest composer;
+    composer.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&composer));
+    EXPECT_TRUE(composer.grab().save(file("quiz-composer.png")));
+    composer.Button1->click();
+    ASSERT_EQ(composer.documents.size(), 1u);
+
+    TForm3 document;
+    document.SetLines(composer.documents[0]);
+    document.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&document));
+    EXPECT_TRUE(document.grab().save(file("quiz-document.png")));
+
+    dialogs->printerAnswers.push_back([](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file("quiz-printed.pdf"));
+        return true;
+    });
+    document.BitBtn3->click();
+    dialogs->saveAnswers.push_back(file("quiz-saved.htm"));
+    document.BitBtn4->click();
+    EXPECT_TRUE(dialogs->errors.isEmpty());
+    EXPECT_TRUE(QFile::exists(file("quiz-printed.pdf")));
+    EXPECT_TRUE(QFile::exists(file("quiz-saved.htm")));
+}
+
+} // namespace
