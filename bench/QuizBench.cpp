@@ -1,0 +1,76 @@
+// The printable quiz at its largest, 240 questions (20 in each of the twelve cells): composing
+// it from the question generator, exporting it as a web page, and printing it into a PDF file.
+// Printing needs a QApplication for its fonts, so the benchmark has its own main on the
+// offscreen platform.
+
+#include "HtmlExport.h"
+#include "QuizComposer.h"
+#include "QuizPrinting.h"
+#include "Unit1.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QuestionCounts largestQuiz()
+{
+    QuestionCounts counts;
+    for (auto& row : counts)
+        row = {20, 20, 20};
+    return counts;
+}
+
+std::vector<std::string> composeLargestQuiz()
+{
+    QuizComposer composer(&TForm1::Generate);
+    return composer.Compose(largestQuiz());
+}
+
+void BM_ComposeLargestQuiz(benchmark::State& state)
+{
+    QuizComposer composer(&TForm1::Generate);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(composer.Compose(largestQuiz()));
+}
+BENCHMARK(BM_ComposeLargestQuiz)->Unit(benchmark::kMicrosecond);
+
+void BM_HtmlExportOfLargestQuiz(benchmark::State& state)
+{
+    const auto lines = composeLargestQuiz();
+    const HtmlFont font{"MS Sans Serif", 10, false, false, false, false, 0};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(htmlFileText(lines, font));
+}
+BENCHMARK(BM_HtmlExportOfLargestQuiz)->Unit(benchmark::kMicrosecond);
+
+void BM_PrintLargestQuizToPdf(benchmark::State& state)
+{
+    const auto lines = composeLargestQuiz();
+    const QTemporaryDir folder;
+    const QFont font("MS Sans Serif", 10);
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath("quiz.pdf"));
+        printDocument(printer, lines, font, Qt::black);
+    }
+}
+BENCHMARK(BM_PrintLargestQuizToPdf)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
