@@ -56,7 +56,7 @@ constexpr std::array<std::string_view, 67> englishTexts = {
     "Text colours",                // 44 colour swatch tooltips
     "Colours for right answers",   // 45
     "Colours for wrong answers",   // 46
-    "Sample text",                 // 47
+    "Sample",                      // 47
     "Use Defaults",                // 48
     "Look for new language packs and background pictures on the Internet. Click Start to begin.", // 49 update checker
     "Back",                        // 50

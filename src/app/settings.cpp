@@ -93,6 +93,7 @@ void TForm4::FormCreate()
     const auto plays = playButtons();
     for (std::size_t row = 0; row < plays.size(); ++row)
         plays[row]->setToolTip(packText(40) + " " + shownFileName(boxes[row + 2]->path()));
+    valuesShown_ = true;
 
     const auto colorNames = colorValueNames();
     for (std::size_t swatch = 0; swatch < colorSwatches.size(); ++swatch)

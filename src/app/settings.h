@@ -63,7 +63,8 @@ public:
     // Puts the defaults into the controls; nothing is written until OK.
     void Button9Click();
     // Writes every value and applies them to the main window; the window closes afterwards
-    // even when a step fails.
+    // even when a step fails. When the opening stopped before the values were shown, it writes
+    // nothing.
     void BitBtn1Click();
 
     QLabel* Label4;
@@ -151,4 +152,7 @@ private:
     void RecaptionMainWindow();
 
     TForm1& mainWindow_;
+    // Whether the opening got as far as showing the stored values. Until it has, the controls
+    // hold no values of the user's, and OK must not write them over the stored ones.
+    bool valuesShown_ = false;
 };

@@ -23,6 +23,8 @@ using namespace config;
 
 void TForm4::BitBtn1Click()
 {
+    if (!valuesShown_)
+        return;
     auto& store = ProcessWide<ConfigStore>::get();
     // The main window keeps a title, so an empty one is saved as a single space.
     if (Edit1->text().isEmpty())

@@ -107,8 +107,8 @@ TEST_F(SettingsOpening, EveryCaptionComesFromThePack)
     for (QPushButton* browse : {window.Button1, window.Button2, window.Button3, window.Button4,
                                 window.Button5, window.Button6, window.Button7, window.Button8})
         EXPECT_EQ(browse->text(), "Browse...");
-    EXPECT_EQ(window.Label13->text(), "Sample text");
-    EXPECT_EQ(window.Label14->text(), "Sample text");
+    EXPECT_EQ(window.Label13->text(), "Sample");
+    EXPECT_EQ(window.Label14->text(), "Sample");
     EXPECT_EQ(window.Button9->text(), "Use Defaults");
     EXPECT_EQ(window.BitBtn1->text(), "OK");
     EXPECT_EQ(window.BitBtn2->text(), "Cancel");
@@ -246,6 +246,11 @@ TEST_F(SettingsOpening, APackCutShortAtLine40StopsTheOpeningAtIndex41)
     EXPECT_TRUE(window.Edit1->text().isEmpty()) << "and no value is shown";
     EXPECT_TRUE(window.Edit2->text().isEmpty());
     EXPECT_FALSE(window.RadioButton1->isChecked() || window.RadioButton2->isChecked());
+
+    const auto stored = interfaceValues();
+    window.BitBtn1->click();
+    EXPECT_EQ(interfaceValues(), stored) << "OK does not write the empty controls over the stored values";
+    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace
