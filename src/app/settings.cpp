@@ -14,16 +14,15 @@
 #include "PathText.h"
 #include "ProcessWide.h"
 #include "ProgramDirectory.h"
+#include "ScreenCentre.h"
 #include "SoundPlayer.h"
 #include "Unit1.h"
 #include "WindowValues.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QToolButton>
 
 using namespace config;
@@ -45,8 +44,7 @@ TForm4::TForm4(TForm1& mainWindow)
     setFixedSize(kClientWidth, kClientHeight);
     setFont(QFont("MS Sans Serif", 8));
     // Centred on the screen rather than over the main window.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 
     createControls();
     connectHandlers();

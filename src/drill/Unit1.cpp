@@ -10,6 +10,7 @@
 #include "WindowValues.h"
 #include "OvoWallPaperBMP.h"
 #include "ProcessWide.h"
+#include "ScreenCentre.h"
 #include "QuestionGenerator.h"
 #include "RandomSource.h"
 #include "Shell.h"
@@ -24,7 +25,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 #include <QTimer>
@@ -69,8 +69,7 @@ TForm1::TForm1(QWidget* parent)
                    | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
     setFont(pixelFont("MS Sans Serif", 11));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 
     createControls();
     connectHandlers();

@@ -22,15 +22,6 @@ using Lines = std::vector<std::string>;
 
 class QuizDocumentWindow : public QuizFixture {
 protected:
-    TForm3& openDocument(const Lines& lines)
-    {
-        document = std::make_unique<TForm3>();
-        document->SetLines(lines);
-        document->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(document.get()));
-        return *document;
-    }
-
     QString path(const char* name) const { return folder.filePath(name); }
 
     std::string saveAs(const QString& fileName)
@@ -48,7 +39,6 @@ protected:
         return content.str();
     }
 
-    std::unique_ptr<TForm3> document;
     QTemporaryDir folder;
 };
 

@@ -5,7 +5,9 @@
 #include "quiz.h"
 
 #include <QString>
+#include <QTest>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,11 +21,23 @@ protected:
     // position 1 and the wrong answers 2, 3 and 4 (a + b must be at least 5).
     void scriptAddition(int a, int b) { random->script({a - 1, b - 1, 0, 0, 0, 0, 1, 0, 2}); }
 
+    // A document window holding these lines, shown.
+    TForm3& openDocument(const std::vector<std::string>& lines)
+    {
+        document = std::make_unique<TForm3>();
+        document->SetLines(lines);
+        document->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(document.get()));
+        return *document;
+    }
+
     // The quiz of one addition at level 1 and one division at level 1, as composed.
     static std::vector<std::string> twoQuestionQuiz()
     {
         return {"1-) 3 + 5 = ?", "a)8  b)2  c)3  d)4", "", "2-) 8 : 4 = ?", "a)2  b)1  c)4  d)3"};
     }
+
+    std::unique_ptr<TForm3> document;
 };
 
 // A composer that keeps each document it would show instead of showing it.

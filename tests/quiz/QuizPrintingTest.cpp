@@ -18,15 +18,6 @@ using Lines = std::vector<std::string>;
 
 class QuizPrinting : public QuizFixture {
 protected:
-    TForm3& openDocument(const Lines& lines)
-    {
-        document = std::make_unique<TForm3>();
-        document->SetLines(lines);
-        document->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(document.get()));
-        return *document;
-    }
-
     // Answers the print dialog with a printer that writes into `file`, with a range of pages
     // when `fromPage` is not 0.
     void choosePdfPrinter(const QString& file, int fromPage = 0, int toPage = 0)
@@ -84,7 +75,6 @@ protected:
         return {printer.width(), printer.height(), font.height(), font};
     }
 
-    std::unique_ptr<TForm3> document;
     QTemporaryDir folder;
 };
 
