@@ -4,8 +4,8 @@
 #include "SettingsWindowFixture.h"
 
 #include "ColorSwatch.h"
+#include "Screenshots.h"
 
-#include <QDir>
 #include <QRadioButton>
 #include <QTest>
 
@@ -13,12 +13,7 @@ namespace {
 
 class SettingsScreenshots : public SettingsWindowFixture {
 protected:
-    void save(const char* name)
-    {
-        QDir().mkpath(CALCORA_SCREENSHOT_DIR);
-        const QString path = QString(CALCORA_SCREENSHOT_DIR "/settings-%1.png").arg(name);
-        EXPECT_TRUE(settings->grab().save(path)) << path.toStdString();
-    }
+    void save(const char* name) { EXPECT_TRUE(saveScreenshot(*settings, QString("settings-") + name)) << name; }
 };
 
 TEST_F(SettingsScreenshots, OpeningSoundsOffAndChosenColours)

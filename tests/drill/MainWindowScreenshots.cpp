@@ -3,7 +3,8 @@
 
 #include "MainWindowFixture.h"
 
-#include <QDir>
+#include "Screenshots.h"
+
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
@@ -12,12 +13,7 @@ namespace {
 
 class MainWindowScreenshots : public MainWindowFixture {
 protected:
-    void save(const char* name)
-    {
-        QDir().mkpath(CALCORA_SCREENSHOT_DIR);
-        const QString path = QString(CALCORA_SCREENSHOT_DIR "/main-%1.png").arg(name);
-        EXPECT_TRUE(form->grab().save(path)) << path.toStdString();
-    }
+    void save(const char* name) { EXPECT_TRUE(saveScreenshot(*form, QString("main-") + name)) << name; }
 };
 
 TEST_F(MainWindowScreenshots, EveryScreen)
@@ -29,7 +25,7 @@ TEST_F(MainWindowScreenshots, EveryScreen)
     runTimer(window.Timer1, &TForm1::Timer1Timer);
     save("2-operation-menu");
     window.BitBtn1->click();
-    EXPECT_TRUE(window.PopupMenu1->grab().save(CALCORA_SCREENSHOT_DIR "/main-2-popup-menu.png"));
+    EXPECT_TRUE(saveScreenshot(*window.PopupMenu1, "main-2-popup-menu"));
     window.PopupMenu1->hide();
     window.Button1->click();
     runTimer(window.Timer2, &TForm1::Timer2Timer);

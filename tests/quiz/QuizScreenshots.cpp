@@ -3,8 +3,8 @@
 // saved as a web page beside them, for a person to look at. It checks only that each was made.
 
 #include "QuizFixture.h"
+#include "Screenshots.h"
 
-#include <QDir>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
@@ -13,12 +13,11 @@ namespace {
 
 class QuizScreenshots : public QuizFixture {
 protected:
-    static QString file(const char* name) { return QString(CALCORA_SCREENSHOT_DIR "/") + name; }
+    static QString file(const char* name) { return screenshotPath(name); }
 };
 
 TEST_F(QuizScreenshots, ComposerDocumentPrintAndPage)
 {
-    QDir().mkpath(CALCORA_SCREENSHOT_DIR);
     ScopedService<RandomSource, SeededRandom> seeded(40);
     ComposerUnderTest composer;
     composer.show();
