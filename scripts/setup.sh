@@ -1,8 +1,10 @@
 # Shared by run.sh and test.sh: the Debian packages Calcora needs, and a configure step that
 # runs only once per build folder so that a second run rebuilds nothing.
 
+# libgl-dev: Qt's CMake files ask for OpenGL headers; fonts-dejavu-core: a font that is always
+# there. poppler-utils: the tests read the text of printed PDF files with pdftotext.
 BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev
-    libcurl4-openssl-dev libgl-dev fonts-dejavu-core)
+    libgl-dev fonts-dejavu-core)
 TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils)
 BENCH_PACKAGES=(libbenchmark-dev time)
 
