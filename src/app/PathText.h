@@ -2,7 +2,7 @@
 
 #include <string>
 
-// How the settings window shows and keeps file paths. Plain text handling, no file access.
+// Plain text rules for file names and paths; no file access.
 
 // The text with the letters A to Z made a to z; every other byte, accented letters
 // included, stays as it is.

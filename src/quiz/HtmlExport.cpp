@@ -1,5 +1,6 @@
 #include "HtmlExport.h"
 
+#include "PathText.h"
 #include "QuizDocument.h"
 
 #include <cstdio>
@@ -35,16 +36,8 @@ std::pair<std::string, std::string> styleLines(const HtmlFont& font)
 
 bool endsWithLowered(const std::string& text, const std::string& ending)
 {
-    if (text.size() < ending.size())
-        return false;
-    for (std::size_t i = 0; i < ending.size(); ++i) {
-        char c = text[text.size() - ending.size() + i];
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        if (c != ending[i])
-            return false;
-    }
-    return true;
+    return text.size() >= ending.size()
+        && lowerCaseLetters(text.substr(text.size() - ending.size())) == ending;
 }
 
 } // namespace
