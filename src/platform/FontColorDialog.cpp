@@ -18,6 +18,7 @@ FontColorDialog::FontColorDialog(const FontChoice& initial, QWidget* parent)
     setWindowTitle(tr("Font"));
     fonts_->setOptions(QFontDialog::NoButtons);
     fonts_->setWindowFlags(Qt::Widget);
+    fonts_->setSizeGripEnabled(false);
 
     auto* colorRow = new QHBoxLayout;
     colorRow->addWidget(new QLabel(tr("Text colour:"), this));

@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 #include "DisplayText.h"
+#include "FontColorDialog.h"
 #include "QtSoundPlayer.h"
 #include "TooltipTiming.h"
 #include "WindowTimer.h"
@@ -80,6 +81,23 @@ TEST(FileDialogFilter, PipeSeparatedTypesBecomeQtFilters)
               (QStringList{"Web page (*.htm)", "Text file (*.txt)"}));
     EXPECT_EQ(qtNameFilters("Bitmap pictures|*.bmp"), QStringList{"Bitmap pictures (*.bmp)"});
     EXPECT_EQ(qtNameFilters("Dangling"), QStringList{});
+}
+
+} // namespace
+
+namespace {
+
+TEST(FontColorDialog, StartsAtTheGivenFontAndColour)
+{
+    QFont font("DejaVu Sans");
+    font.setPointSize(14);
+    font.setItalic(true);
+    const FontColorDialog dialog({font, QColor(255, 0, 0)}, nullptr);
+    const FontChoice choice = dialog.choice();
+    EXPECT_EQ(choice.font.family(), "DejaVu Sans");
+    EXPECT_EQ(choice.font.pointSize(), 14);
+    EXPECT_TRUE(choice.font.italic());
+    EXPECT_EQ(choice.color, QColor(255, 0, 0));
 }
 
 } // namespace
