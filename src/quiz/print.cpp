@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr QSize kWindowSize(211, 377);
+constexpr QSize kWindowSize(211, 377); // the outer size, frame included
 constexpr int kPanelHeight = 63;
 constexpr QSize kButtonSize(95, 26);
 constexpr int kPrintFailedText = 29;
@@ -43,6 +43,17 @@ TForm3::TForm3(QWidget* parent)
     centreOnScreen(*this);
     createControls();
     guarded([this] { FormCreate(); });
+}
+
+void TForm3::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (sizedWithFrame_)
+        return;
+    sizedWithFrame_ = true;
+    // The frame is known only once the window is on screen; until then it is taken as none.
+    resize(kWindowSize - (frameGeometry().size() - size()));
+    centreOnScreen(*this);
 }
 
 void TForm3::createControls()

@@ -47,9 +47,15 @@ public:
     QPushButton* BitBtn4;
     FileDialogRequest SaveDialog1;
 
+protected:
+    // The first showing makes the window's outer size, its frame included, 211 by 377.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createControls();
     void FormCreate();
     void SetDocumentFont(const FontChoice& choice);
     HtmlFont DocumentHtmlFont() const;
+
+    bool sizedWithFrame_ = false;
 };

@@ -46,7 +46,7 @@ TEST_F(QuizDocumentWindow, TextsPlacesAndTheDocumentFont)
 {
     TForm3& window = openDocument(twoQuestionQuiz());
     EXPECT_EQ(window.windowTitle(), "Quiz");
-    EXPECT_EQ(window.size(), QSize(211, 377));
+    EXPECT_EQ(window.frameGeometry().size(), QSize(211, 377)) << "the outer size, frame included";
     EXPECT_NE(window.minimumSize(), window.maximumSize()) << "resizable";
     EXPECT_EQ(window.BitBtn1->text(), "Font");
     EXPECT_EQ(window.BitBtn2->text(), "Copy");
