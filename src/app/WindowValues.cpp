@@ -24,6 +24,15 @@ bool switchIsOn(const char* name)
     return ProcessWide<ConfigStore>::get().ReadString(config::kInterface, name, "") == config::kYes;
 }
 
+QLabel* createLabel(QWidget* parent, const QString& name, QPoint place)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->move(place);
+    return label;
+}
+
 void setLabelText(QLabel* label, const QString& text)
 {
     label->setText(text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPoint>
 #include <QString>
 
 class QLabel;
@@ -14,6 +15,10 @@ QString packText(int index);
 QColor storedColor(const char* name);
 // Whether the switch `name` of section "Interface" is on: exactly "Yes", nothing else.
 bool switchIsOn(const char* name);
+
+// A label of a window, named and placed. It shows its text as plain text: a language pack
+// line or a title that looks like markup is shown as it is written.
+QLabel* createLabel(QWidget* parent, const QString& name, QPoint place);
 
 // Sets a label's text and sizes the label to fit it, as labels that size themselves do.
 void setLabelText(QLabel* label, const QString& text);

@@ -7,6 +7,7 @@
 #include "ErrorBox.h"
 #include "OvoWallPaperBMP.h"
 #include "PathBox.h"
+#include "WindowValues.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -52,12 +53,7 @@ void TForm4::createControls()
 {
     // Created back to front: the preview lies beneath the colour sample, which lies beneath
     // the swatches.
-    const auto label = [this](const QString& name, QPoint at) {
-        auto* created = new QLabel(this);
-        created->setObjectName(name);
-        created->move(at);
-        return created;
-    };
+    const auto label = [this](const QString& name, QPoint at) { return createLabel(this, name, at); };
     const auto button = [this](const QString& name, QRect geometry) {
         return place(new QPushButton(this), name, geometry);
     };

@@ -89,9 +89,7 @@ void TForm1::createControls()
     OvoWallPaperBMP1->setObjectName("OvoWallPaperBMP1");
 
     const auto label = [this](const char* name, QPoint place, int pixelSize) {
-        auto* created = new QLabel(this);
-        created->setObjectName(name);
-        created->move(place);
+        QLabel* created = createLabel(this, name, place);
         created->setFont(pixelFont("MS Sans Serif", pixelSize));
         return created;
     };

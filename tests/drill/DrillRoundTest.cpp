@@ -147,6 +147,17 @@ TEST_F(DrillRound, TheVerdictIsCentredForAnyLength)
     }
 }
 
+TEST_F(DrillRound, PackTextsThatLookLikeMarkupAreShownAsWritten)
+{
+    TForm1& window = startRound();
+    replacePackLine(20, "<b>Yes</b> & <i>well done</i>");
+    window.Button8->click();
+    EXPECT_EQ(window.Label2->text(), "<b>Yes</b> & <i>well done</i>");
+    EXPECT_GE(window.Label2->width(),
+              QFontMetrics(window.Label2->font()).horizontalAdvance("<b>Yes</b> & <i>well done</i>"))
+        << "the tags are shown, not used";
+}
+
 TEST_F(DrillRound, NextAndEnterAskForAnotherQuestionOfTheSameKind)
 {
     TForm1& window = startRound();
