@@ -56,7 +56,8 @@ void SpinCounter::keyPressEvent(QKeyEvent* event)
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
         stepBy(key == Qt::Key_Up ? 1 : -1);
         event->accept();
-    } else if (key == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+    } else if (key == Qt::Key_Delete && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // The Delete key of the number pad deletes too; Shift+Delete would cut.
         deleteAtCursor();
         event->accept();
     } else if (movesTheCursor(key) || belongsToTheDialog(key) || event->matches(QKeySequence::Copy)

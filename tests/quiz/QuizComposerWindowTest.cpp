@@ -167,6 +167,12 @@ TEST_F(QuizComposerWindow, DeleteRemovesCharactersAndTheRangeRuleTakesTheRest)
     QTest::keyClick(counter, Qt::Key_Delete);
     EXPECT_EQ(counter->text(), "0") << "an empty text becomes 0";
     EXPECT_EQ(status(), "Questions: 40");
+
+    window.SpinEdit2->setText("12");
+    editor(window.SpinEdit2)->setCursorPosition(1);
+    QTest::keyClick(window.SpinEdit2, Qt::Key_Delete, Qt::KeypadModifier);
+    EXPECT_EQ(window.SpinEdit2->text(), "1") << "the number pad's Delete key deletes too";
+    EXPECT_EQ(status(), "Questions: 41");
 }
 
 TEST_F(QuizComposerWindow, TheStatusLineFollowsEveryChangeUpTo240)
