@@ -47,12 +47,7 @@ TForm2::TForm2(QWidget* parent)
 
 void TForm2::createControls()
 {
-    const auto label = [this](const char* name, QPoint place) {
-        auto* created = new QLabel(this);
-        created->setObjectName(name);
-        created->move(place);
-        return created;
-    };
+    const auto label = [this](const char* name, QPoint place) { return createLabel(this, name, place); };
     Label1 = label("Label1", {8, 28});
     Label2 = label("Label2", {8, 60});
     Label3 = label("Label3", {8, 92});
@@ -88,8 +83,7 @@ void TForm2::createControls()
     StatusBar1->setObjectName("StatusBar1");
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setGeometry(0, kClientHeight - kStatusBarHeight, kClientWidth, kStatusBarHeight);
-    StatusText = new QLabel(StatusBar1);
-    StatusText->setObjectName("StatusText");
+    StatusText = createLabel(StatusBar1, "StatusText", {});
     StatusBar1->addWidget(StatusText, 1);
 }
 
