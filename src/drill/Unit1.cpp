@@ -203,10 +203,10 @@ void TForm1::connectHandlers()
     connectGuarded(Settings1, &QAction::triggered, this, &TForm1::Settings1Click);
     connectGuarded(CheckforUpdate1, &QAction::triggered, this, &TForm1::CheckforUpdate1Click);
     connectGuarded(About1, &QAction::triggered, this, &TForm1::About1Click);
-    connectGuarded(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    connectGuarded(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
-    connectGuarded(Timer3, &QTimer::timeout, this, &TForm1::Timer3Timer);
-    connectGuarded(Sound, &QTimer::timeout, this, &TForm1::SoundTimer);
+    connectGuardedTimer(Timer1, this, &TForm1::Timer1Timer);
+    connectGuardedTimer(Timer2, this, &TForm1::Timer2Timer);
+    connectGuardedTimer(Timer3, this, &TForm1::Timer3Timer);
+    connectGuardedTimer(Sound, this, &TForm1::SoundTimer);
 }
 
 void TForm1::FormCreate()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 
 #include <functional>
 #include <string>
@@ -24,6 +25,12 @@ template <class Sender, class Signal, class Receiver, class Handler>
 QMetaObject::Connection connectGuarded(Sender* sender, Signal signal, Receiver* receiver,
                                        Handler handler);
 
+// The same for a timer's tick, which also stops its timer when it fails, before the error is
+// shown: a failure that would repeat on every tick is then reported once, instead of stacking
+// one error box on the other while the first is open.
+template <class Receiver, class Handler>
+QMetaObject::Connection connectGuardedTimer(QTimer* timer, Receiver* receiver, Handler handler);
+
 // ---- implementation ----
 
 void showCurrentException();
@@ -38,6 +45,19 @@ bool guarded(Steps&& steps)
         showCurrentException();
         return false;
     }
+}
+
+template <class Receiver, class Handler>
+QMetaObject::Connection connectGuardedTimer(QTimer* timer, Receiver* receiver, Handler handler)
+{
+    return QObject::connect(timer, &QTimer::timeout, receiver, [timer, receiver, handler] {
+        try {
+            std::invoke(handler, receiver);
+        } catch (...) {
+            timer->stop();
+            showCurrentException();
+        }
+    });
 }
 
 template <class Sender, class Signal, class Receiver, class Handler>

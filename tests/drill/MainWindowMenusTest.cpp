@@ -3,7 +3,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+
+#include <fstream>
 
 namespace {
 
@@ -236,6 +240,29 @@ TEST_F(MainWindowMenus, TheMenuButtonOpensThePopUpAtTheMouse)
     ASSERT_TRUE(window.PopupMenu1->isVisible());
     EXPECT_EQ(window.PopupMenu1->pos(), QCursor::pos());
     window.PopupMenu1->hide();
+}
+
+TEST_F(MainWindowMenus, AFailingTickStopsItsTimerAndIsReportedOnce)
+{
+    // A pack of 16 lines has the menu's captions but not the whole level description.
+    QTemporaryDir folder;
+    const std::string shortPack = folder.filePath("short.lng").toStdString();
+    {
+        LanguagePack shipped;
+        shipped.Load(mediaFile("english.lng"));
+        std::ofstream out(shortPack, std::ios::binary);
+        for (int line = 0; line < 16; ++line)
+            out << shipped.Get(line) << "\r\n";
+    }
+    setInterface("Language Pack", shortPack);
+    TForm1& window = createAndSettle();
+    slideIn();
+    window.Button1->click();
+    slideOut();
+    ASSERT_TRUE(window.Timer3->isActive());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.Timer3->isActive(); }, 2000));
+    QTest::qWait(200);
+    EXPECT_EQ(dialogs->errors, QStringList{"List index out of bounds (16)"});
 }
 
 TEST_F(MainWindowMenus, TheScreenInViewIsToldByTheFirstButtonsPlace)
