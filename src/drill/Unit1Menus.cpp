@@ -149,9 +149,15 @@ void TForm1::SetLevelDescriptionText()
 {
     const auto& pack = ProcessWide<LanguagePack>::get();
     // The pack's own line breaks are single carriage returns; the label shows them as breaks.
-    const std::string level = pack.Get(13);
-    const std::string description = pack.Get(14) + "\r\r" + level + " 1: " + pack.Get(15) + "\r"
-        + level + " 2: " + pack.Get(16) + "\r" + level + " 3: " + pack.Get(17);
+    // Built step by step, so that the texts are asked for in their order and a short pack
+    // fails at the first line it lacks.
+    std::string description = pack.Get(14) + "\r\r";
+    for (int levelLine = 1; levelLine <= 3; ++levelLine) {
+        description += pack.Get(13) + " " + std::to_string(levelLine) + ": ";
+        description += pack.Get(14 + levelLine);
+        if (levelLine < 3)
+            description += "\r";
+    }
     QString shown = displayText(description);
     shown.replace(QChar('\r'), QChar('\n'));
     for (QLabel* label : {Label4, Label5}) {

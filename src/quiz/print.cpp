@@ -101,7 +101,9 @@ void TForm3::FormCreate()
     BitBtn2->setText(packText(26));
     BitBtn3->setText(packText(27));
     BitBtn4->setText(packText(28));
-    SaveDialog1.filter = packText(30) + " (*.htm)|*.htm|" + packText(31) + " (*.txt)|*.txt";
+    // One text after the other, so that a short pack fails at the first line it lacks.
+    SaveDialog1.filter = packText(30) + " (*.htm)|*.htm|";
+    SaveDialog1.filter += packText(31) + " (*.txt)|*.txt";
     SaveDialog1.defaultSuffix = "htm";
 }
 
