@@ -2,10 +2,12 @@
 # runs only once per build folder so that a second run rebuilds nothing.
 
 # libgl-dev: Qt's CMake files ask for OpenGL headers; fonts-dejavu-core: a font that is always
-# there. poppler-utils: the tests read the text of printed PDF files with pdftotext.
+# there. libcurl4-openssl-dev: the update checker's downloads. poppler-utils: the tests read the
+# text of printed PDF files with pdftotext. nginx-light: a real web server for the update checker's
+# end-to-end test.
 BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev
-    libgl-dev fonts-dejavu-core)
-TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils)
+    libgl-dev fonts-dejavu-core libcurl4-openssl-dev)
+TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils nginx-light)
 BENCH_PACKAGES=(libbenchmark-dev time)
 
 ensure_packages() {

@@ -35,6 +35,8 @@ public:
 
     // A message box with the error icon and an OK button.
     virtual void showError(const QString& title, const QString& message) = 0;
+    // A message box with the question icon and Yes and No buttons; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& title, const QString& question) = 0;
 
     virtual std::optional<QString> getOpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;
     // An existing file of the chosen name is replaced without asking.

@@ -49,6 +49,12 @@ void QtDialogs::showError(const QString& title, const QString& message)
     QMessageBox::critical(QApplication::activeWindow(), title, message);
 }
 
+bool QtDialogs::askYesNo(QWidget* parent, const QString& title, const QString& question)
+{
+    return QMessageBox::question(parent, title, question, QMessageBox::Yes | QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
 std::optional<QString> QtDialogs::getOpenFileName(QWidget* parent, const FileDialogRequest& request)
 {
     QFileDialog dialog(parent);

@@ -6,6 +6,7 @@
 class QtDialogs final : public Dialogs {
 public:
     void showError(const QString& title, const QString& message) override;
+    bool askYesNo(QWidget* parent, const QString& title, const QString& question) override;
     std::optional<QString> getOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> getSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QColor> getColor(QWidget* parent, const QColor& initial) override;

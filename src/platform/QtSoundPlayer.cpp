@@ -3,6 +3,7 @@
 #include "DisplayText.h"
 #include "ProgramDirectory.h"
 
+#include <QApplication>
 #include <QUrl>
 
 std::unique_ptr<SoundPlayer> SoundPlayer::createDefault()
@@ -20,6 +21,11 @@ void QtSoundPlayer::Play(const std::string& path)
         return;
     playing_ = &effectFor(path);
     playing_->play();
+}
+
+void QtSoundPlayer::Beep()
+{
+    QApplication::beep();
 }
 
 QSoundEffect& QtSoundPlayer::effectFor(const std::string& path)

@@ -12,6 +12,7 @@
 class QtSoundPlayer final : public SoundPlayer {
 public:
     void Play(const std::string& path) override;
+    void Beep() override;
 
 private:
     // Enough for the six drill sounds and a few more tried out in the settings window.

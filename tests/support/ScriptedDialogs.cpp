@@ -21,6 +21,13 @@ void ScriptedDialogs::showError(const QString& title, const QString& message)
     errors.append(message);
 }
 
+bool ScriptedDialogs::askYesNo(QWidget*, const QString& title, const QString& question)
+{
+    questionTitles.append(title);
+    questions.append(question);
+    return next(yesNoAnswers);
+}
+
 std::optional<QString> ScriptedDialogs::getOpenFileName(QWidget*, const FileDialogRequest& request)
 {
     openRequests.push_back(request);

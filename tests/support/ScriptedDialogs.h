@@ -16,6 +16,7 @@
 class ScriptedDialogs final : public Dialogs {
 public:
     void showError(const QString& title, const QString& message) override;
+    bool askYesNo(QWidget* parent, const QString& title, const QString& question) override;
     std::optional<QString> getOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> getSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QColor> getColor(QWidget* parent, const QColor& initial) override;
@@ -24,6 +25,10 @@ public:
 
     QStringList errors;      // messages, in the order shown
     QStringList errorTitles; // their box titles
+
+    std::deque<bool> yesNoAnswers; // unscripted questions are answered No
+    QStringList questions;
+    QStringList questionTitles;
 
     std::deque<std::optional<QString>> openAnswers;
     std::vector<FileDialogRequest> openRequests;

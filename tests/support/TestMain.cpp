@@ -20,6 +20,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir configHome;
     qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", configHome.path().toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", configHome.path().toLocal8Bit());
 
     QApplication application(argc, argv);

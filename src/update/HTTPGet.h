@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class THTTPGetThread;
+
+// Fetches one HTTP resource in a worker thread, into a text or into a file, and reports
+// progress, completion and failure as signals that always arrive on the GUI thread.
+// One fetch runs at a time; a fetch asked for while one runs is ignored. Changing the
+// properties while a fetch runs does not change that fetch: the worker works on copies.
+class THTTPGet : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString AcceptTypes MEMBER AcceptTypes)
+    Q_PROPERTY(QString Agent MEMBER Agent)
+    Q_PROPERTY(bool BinaryData MEMBER BinaryData)
+    Q_PROPERTY(QString URL MEMBER URL)
+    Q_PROPERTY(bool UseCache MEMBER UseCache)
+    Q_PROPERTY(QString FileName MEMBER FileName)
+    Q_PROPERTY(QString UserName MEMBER UserName)
+    Q_PROPERTY(QString Password MEMBER Password)
+    Q_PROPERTY(QString PostQuery MEMBER PostQuery)
+    Q_PROPERTY(QString Referer MEMBER Referer)
+    Q_PROPERTY(bool WaitThread MEMBER WaitThread)
+
+public:
+    explicit THTTPGet(QObject* owner = nullptr);
+    // Cancels a running fetch; none of its signals reaches anyone afterwards.
+    ~THTTPGet() override;
+
+    void FetchString();
+    void FetchFile();
+    void CancelFetch();
+    bool busy() const;
+
+    QString AcceptTypes = "*/*";
+    QString Agent;
+    bool BinaryData = false;
+    QString URL;
+    bool UseCache = false;
+    QString FileName;
+    QString UserName;
+    QString Password;
+    QString PostQuery;
+    QString Referer;
+    bool WaitThread = false;
+
+signals:
+    // After every chunk; the sender is the worker, and it waits until the handlers return.
+    void OnProgress(QObject* Sender, qint32 TotalSize, qint32 Readed);
+    void OnDoneFile(QObject* Sender, const QString& FileName, qint32 FileSize);
+    void OnDoneString(QObject* Sender, const QByteArray& Result);
+    void OnError(QObject* Sender);
+};
