@@ -1,18 +1,14 @@
 #pragma once
 
+#include "ConfigStore.h"
+
 #include <functional>
 #include <string>
 #include <vector>
 
-class ConfigStore;
-
 // The values every run of the program can rely on, and how start-up makes sure of them.
 
-struct ConfigDefault {
-    std::string section;
-    std::string name;
-    std::string text;
-};
+using ConfigDefault = StoreValue;
 
 // "Sound1" ... "Sound6": the value name of sound number 1 to 6.
 std::string soundValueName(int number);
@@ -36,5 +32,6 @@ void writeMissingDefaults(ConfigStore& store, const std::string& programDirector
 void writeQuizDefaults(ConfigStore& store);
 void repairMissingFiles(ConfigStore& store, const std::string& programDirectory,
                         const FileExists& fileExists);
+// All three passes, with every value they write written to the store at once.
 void prepareStore(ConfigStore& store, const std::string& programDirectory,
                   const FileExists& fileExists);

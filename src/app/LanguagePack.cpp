@@ -3,9 +3,10 @@
 #include "AppError.h"
 #include "ConfigNames.h"
 #include "ConfigStore.h"
+#include "ProgramDirectory.h"
 
-#include <filesystem>
 #include <fstream>
+#include <sstream>
 
 std::vector<std::string> readPackLines(std::istream& in, std::size_t maxLines)
 {
@@ -34,13 +35,17 @@ std::vector<std::string> readPackLines(std::istream& in, std::size_t maxLines)
 
 void LanguagePack::Load(const std::string& path)
 {
-    std::error_code error;
+    // Only a plain file: a folder is no pack, and a named pipe or a device could block.
     std::ifstream file;
-    if (!std::filesystem::is_directory(path, error))
+    if (fileExists(path))
         file.open(path, std::ios::binary);
     if (!file.is_open())
         throw AppError("Cannot open file " + path);
-    lines_ = readPackLines(file, kUsedLines);
+    std::string start(kLargestPackRead, '\0');
+    file.read(start.data(), static_cast<std::streamsize>(start.size()));
+    start.resize(static_cast<std::size_t>(file.gcount()));
+    std::istringstream text(std::move(start));
+    lines_ = readPackLines(text, kUsedLines);
 }
 
 void LanguagePack::Reload(ConfigStore& store)

@@ -14,9 +14,12 @@ class LanguagePack {
 public:
     // Lines the program uses; later lines of a pack are never read.
     static constexpr std::size_t kUsedLines = 67;
+    // Only the start of a file is read: 67 lines of any real pack fit many times over, and a
+    // huge file without line ends cannot fill the memory.
+    static constexpr std::size_t kLargestPackRead = 1024 * 1024;
 
-    // Replaces the list by the lines of the file; when the file cannot be opened it throws
-    // AppError("Cannot open file <path>") and the list is left as it was.
+    // Replaces the list by the lines of the file; when the file cannot be opened or is no plain
+    // file it throws AppError("Cannot open file <path>") and the list is left as it was.
     void Load(const std::string& path);
     // Empties the list, then loads the pack named by the store's "Language Pack" value.
     void Reload(ConfigStore& store);

@@ -3,7 +3,6 @@
 
 #include "settings.h"
 
-#include "BitmapFile.h"
 #include "ColorSwatch.h"
 #include "ConfigDefaults.h"
 #include "ConfigNames.h"
@@ -72,8 +71,7 @@ void TForm4::Browse(int fileRow)
 
 void TForm4::LoadPreview(const std::string& path)
 {
-    loadBitmapFile(OvoWallPaperBMP1->Bitmap(), path);
-    OvoWallPaperBMP1->update();
+    OvoWallPaperBMP1->LoadFromFile(path);
 }
 
 void TForm4::Panel3Click() { PickColor(0); }

@@ -119,7 +119,8 @@ void TForm4::createControls()
     auto* previewStrip = place(new QWidget(this), "PreviewStrip", {120, 264, 184, 40});
     OvoWallPaperBMP1 = new TOvoWallPaperBMP(previewStrip);
     OvoWallPaperBMP1->setObjectName("OvoWallPaperBMP1");
-    OvoWallPaperBMP1->Bitmap() = designPreview();
+    const QImage preview = designPreview();
+    OvoWallPaperBMP1->setBitmap(&preview);
 
     QFont bold = font();
     bold.setBold(true);

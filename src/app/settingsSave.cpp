@@ -3,7 +3,6 @@
 
 #include "settings.h"
 
-#include "BitmapFile.h"
 #include "ColorSwatch.h"
 #include "ConfigNames.h"
 #include "ConfigStore.h"
@@ -35,8 +34,7 @@ void TForm4::BitBtn1Click()
     store.WriteString(kInterface, kPlaySounds, RadioButton3->isChecked() ? kYes : kNo);
 
     store.WriteString(kInterface, kBackgroundImage, Edit2->path());
-    loadBitmapFile(mainWindow_.OvoWallPaperBMP1->Bitmap(), Edit2->path());
-    mainWindow_.OvoWallPaperBMP1->update();
+    mainWindow_.OvoWallPaperBMP1->LoadFromFile(Edit2->path());
 
     const auto boxes = fileBoxes();
     const auto fileNames = fileValueNames();

@@ -1,6 +1,5 @@
 #include "Unit1.h"
 
-#include "BitmapFile.h"
 #include "ConfigNames.h"
 #include "ConfigStore.h"
 #include "DisplayText.h"
@@ -28,6 +27,8 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTimer>
+
+#include <utility>
 
 using namespace config;
 
@@ -74,7 +75,7 @@ TForm1::TForm1(QWidget* parent)
     createControls();
     connectHandlers();
     Sound->start();
-    guarded([this] { FormCreate(); });
+    FormCreate();
 }
 
 TQuestion TForm1::Generate(int operation, int level)
@@ -211,15 +212,22 @@ void TForm1::connectHandlers()
 
 void TForm1::FormCreate()
 {
+    // Each step stands on its own: a pack, a title, a picture or a colour that cannot be had
+    // is reported and keeps its design value, and the menus still come, so the settings
+    // window that repairs it can always be reached.
     auto& store = ProcessWide<ConfigStore>::get();
-    auto& pack = ProcessWide<LanguagePack>::get();
-    pack.Clear();
-    pack.Load(store.ReadString(kInterface, kLanguagePack, ""));
-    setWindowTitle(displayText(store.ReadString(kInterface, kCaption, "")));
-    loadBitmapFile(OvoWallPaperBMP1->Bitmap(), store.ReadString(kInterface, kBackgroundImage, ""));
-    HizayaGir();
-    ShowOperationMenu();
-    SetMenuCaptions();
+    createInSteps({
+        [&] {
+            auto& pack = ProcessWide<LanguagePack>::get();
+            pack.Clear();
+            pack.Load(store.ReadString(kInterface, kLanguagePack, ""));
+        },
+        [&] { setWindowTitle(displayText(store.ReadString(kInterface, kCaption, ""))); },
+        [&] { OvoWallPaperBMP1->LoadFromFile(store.ReadString(kInterface, kBackgroundImage, "")); },
+        [&] { HizayaGir(); },
+        [&] { ShowOperationMenu(); },
+        [&] { SetMenuCaptions(); },
+    });
     Label7->move(width() - Label7->width(), 0);
 }
 
@@ -353,13 +361,28 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != Label7)
         return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::MouseButtonPress) {
-        guarded([this] { Label7MouseDown(); });
-    } else if (event->type() == QEvent::MouseButtonRelease) {
-        guarded([this] { Label7MouseUp(); });
-        const auto* release = static_cast<QMouseEvent*>(event);
-        if (Label7->rect().contains(release->position().toPoint()))
-            guarded([this] { Label7Click(); });
+    // Only the left button opens the web site, once per click: the second press of a double
+    // click comes as a double-click event, which starts no click of its own.
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (mouse->button() == Qt::LeftButton) {
+            linkPressed_ = true;
+            guarded([this] { Label7MouseDown(); });
+        }
+        break;
+    case QEvent::MouseButtonDblClick:
+        linkPressed_ = false;
+        break;
+    case QEvent::MouseButtonRelease:
+        if (mouse->button() == Qt::LeftButton) {
+            guarded([this] { Label7MouseUp(); });
+            if (std::exchange(linkPressed_, false) && Label7->rect().contains(mouse->position().toPoint()))
+                guarded([this] { Label7Click(); });
+        }
+        break;
+    default:
+        break;
     }
     return false;
 }

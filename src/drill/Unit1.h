@@ -141,4 +141,6 @@ private:
     void OpenMenuWindow(QAction* item);
 
     std::map<QAction*, std::function<void()>> menuWindows_;
+    // Whether a left press on the link label waits for its release.
+    bool linkPressed_ = false;
 };

@@ -19,13 +19,15 @@ using namespace config;
 
 namespace {
 
-// Adds one to a stored total; a text that is no 32-bit whole number starts again at 1.
+// Adds one to a stored total; a text that is no 32-bit whole number starts again at 1. Read
+// and written in one step of the store, so another running instance cannot lose a count.
 void countOneMore(const char* total)
 {
-    auto& store = ProcessWide<ConfigStore>::get();
-    const auto count = TryStrToInt(store.ReadString(kStats, total, ""));
-    const std::int64_t next = count ? std::int64_t{*count} + 1 : 1;
-    store.WriteString(kStats, total, std::to_string(next));
+    ProcessWide<ConfigStore>::get().ChangeString(kStats, total, [](const std::string& stored) {
+        const auto count = TryStrToInt(stored);
+        const std::int64_t next = count ? std::int64_t{*count} + 1 : 1;
+        return std::to_string(next);
+    });
 }
 
 } // namespace

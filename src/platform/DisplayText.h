@@ -6,7 +6,8 @@
 #include <string_view>
 
 // The one place where the program's 8-bit texts become texts on screen: UTF-8 when the bytes
-// are valid UTF-8, otherwise Latin-1, so a language pack written on Windows keeps its accents.
+// are valid UTF-8, otherwise Windows-1252, so a language pack written on Windows keeps its
+// accents, curly quotes, dashes and euro signs.
 QString displayText(std::string_view bytes);
 
 // File paths are kept as the bytes the file system uses; these turn them into Qt's form and

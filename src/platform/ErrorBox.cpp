@@ -1,12 +1,34 @@
 #include "ErrorBox.h"
 
+#include "AppError.h"
 #include "Dialogs.h"
 #include "DisplayText.h"
 #include "ProcessWide.h"
 
 #include <QCoreApplication>
 
-#include <exception>
+namespace {
+
+// The control characters of a text as the symbols that stand for them, so that none of them
+// cuts the text short or hides what follows.
+QString withVisibleControls(QString text)
+{
+    for (QChar& c : text) {
+        if (c.unicode() < 0x20)
+            c = QChar(0x2400 + c.unicode());
+        else if (c.unicode() == 0x7F)
+            c = QChar(0x2421);
+    }
+    return text;
+}
+
+// The failure of the creation step that runs now, if one does.
+struct CreationStep {
+    std::exception_ptr failure;
+};
+thread_local CreationStep* currentCreationStep = nullptr;
+
+} // namespace
 
 std::string errorBoxText(const std::string& message)
 {
@@ -18,16 +40,52 @@ std::string errorBoxText(const std::string& message)
 void showErrorBox(const std::string& message)
 {
     ProcessWide<Dialogs>::get().showError(QCoreApplication::applicationName(),
-                                          displayText(errorBoxText(message)));
+                                          withVisibleControls(displayText(errorBoxText(message))));
 }
 
 void showCurrentException()
 {
     try {
         throw;
+    } catch (const AppError& failure) {
+        showErrorBox(failure.message());
     } catch (const std::exception& failure) {
         showErrorBox(failure.what());
     } catch (...) {
         showErrorBox("Unknown failure");
     }
+}
+
+bool passFailureToCreationStep(std::exception_ptr failure)
+{
+    if (!currentCreationStep)
+        return false;
+    if (!currentCreationStep->failure)
+        currentCreationStep->failure = std::move(failure);
+    return true;
+}
+
+bool createInSteps(std::initializer_list<std::function<void()>> steps)
+{
+    std::exception_ptr firstFailure;
+    for (const auto& step : steps) {
+        CreationStep thisStep;
+        CreationStep* const outer = std::exchange(currentCreationStep, &thisStep);
+        try {
+            step();
+        } catch (...) {
+            passFailureToCreationStep(std::current_exception());
+        }
+        currentCreationStep = outer;
+        if (!firstFailure)
+            firstFailure = thisStep.failure;
+    }
+    if (!firstFailure)
+        return true;
+    try {
+        std::rethrow_exception(firstFailure);
+    } catch (...) {
+        showCurrentException();
+    }
+    return false;
 }

@@ -10,7 +10,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -127,14 +129,6 @@ bool makeFolders(const std::string& folder)
     return ::mkdir(folder.c_str(), 0700) == 0 || (errno == EEXIST && isFolder(folder));
 }
 
-// Anything but a clear "no such file" counts as there, so that a write never replaces a file
-// it could not read.
-bool mayExist(const std::string& path)
-{
-    struct stat info;
-    return ::lstat(path.c_str(), &info) == 0 || errno != ENOENT;
-}
-
 struct Stamp {
     dev_t device;
     ino_t inode;
@@ -154,9 +148,33 @@ struct Stamp {
     }
 };
 
-AppError failedToSet(const std::string& name)
+// A store file this large was not written by the program, and reading it whole could exhaust
+// the memory: it is left alone.
+constexpr off_t kLargestStoreFile = 4 * 1024 * 1024;
+
+std::string reasonOf(int error)
 {
-    return AppError("Failed to set data for '" + name + "'");
+    return std::strerror(error);
+}
+
+StoreUnusable failedToSet(const std::string& name, const std::string& reason)
+{
+    return StoreUnusable("Failed to set data for '" + name + "'", reason);
+}
+
+// The file a path names once every symbolic link on the way is followed, so that a store kept
+// as a link (as dotfile managers make it) stays a link and its target is what gets replaced.
+std::string followLinks(std::string path)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        char target[PATH_MAX];
+        const auto length = ::readlink(path.c_str(), target, sizeof target);
+        if (length < 0 || static_cast<std::size_t>(length) >= sizeof target)
+            return path;
+        std::string next(target, static_cast<std::size_t>(length));
+        path = next.front() == '/' ? next : folderOf(path) + "/" + next;
+    }
+    return path;
 }
 
 } // namespace
@@ -171,56 +189,73 @@ struct FileConfigStore::Version {
 
 namespace {
 
-// The file's current version; null when it is missing, not a regular file or unreadable.
-std::unique_ptr<FileConfigStore::Version> readVersion(const std::string& path)
+// What reading the file found: its version, or nothing with the reason it is unusable; both
+// empty when there is simply no file yet.
+struct ReadOutcome {
+    std::unique_ptr<FileConfigStore::Version> version;
+    std::string problem;
+};
+
+ReadOutcome readVersion(const std::string& path)
 {
     // Non-blocking, so that a named pipe put in the file's place cannot hang the program.
     auto source = openFile(path, O_RDONLY | O_NONBLOCK | O_NOCTTY);
+    if (!source)
+        return {nullptr, errno == ENOENT ? "" : reasonOf(errno)};
     struct stat info;
-    if (!source || ::fstat(source.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return nullptr;
+    if (::fstat(source.get(), &info) != 0)
+        return {nullptr, reasonOf(errno)};
+    if (!S_ISREG(info.st_mode))
+        return {nullptr, "it is not a plain file"};
+    if (info.st_size > kLargestStoreFile)
+        return {nullptr, "it is larger than 4 MiB"};
     const auto content = readAll(source.get(), info.st_size);
     if (!content)
-        return nullptr;
-    return std::make_unique<FileConfigStore::Version>(
-        FileConfigStore::Version{StoreFile::parse(*content), std::move(source), Stamp(info)});
+        return {nullptr, reasonOf(errno)};
+    return {std::make_unique<FileConfigStore::Version>(FileConfigStore::Version{
+                StoreFile::parse(*content), std::move(source), Stamp(info)}),
+            ""};
 }
 
 // Waits for the store's write lock, making the store's folder when it is missing.
 Descriptor lockStore(const std::string& path, const std::string& name)
 {
     const auto lockPath = path + ".lock";
-    const int flags = O_RDWR | O_CREAT | O_NOFOLLOW;
+    const int flags = O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK;
     auto lock = openFile(lockPath, flags, 0600);
     if (!lock && (errno == ENOENT || errno == ENOTDIR)) {
         const auto folder = folderOf(path);
         if (!makeFolders(folder))
-            throw AppError("Failed to create key " + folder);
+            throw StoreUnusable("Failed to create key " + folder, reasonOf(errno));
         lock = openFile(lockPath, flags, 0600);
     }
     if (!lock || retryingOnSignal([&] { return ::flock(lock.get(), LOCK_EX); }) != 0)
-        throw failedToSet(name);
+        throw failedToSet(name, reasonOf(errno));
     return lock;
 }
 
 // Puts the file in place of the old one: written in full and synced before the rename.
-// Only the lock holder writes the new file, so one fixed name serves, and one that a killed
-// writer left behind is simply written over.
+// Only the lock holder writes the new file, so one fixed name serves; whatever is found under
+// that name (a file a killed writer left behind, or anything planted there) is removed first
+// and the new file is created afresh, so nothing there can make the write block or go astray.
 std::unique_ptr<FileConfigStore::Version> replaceFile(const std::string& path, StoreFile file,
                                                       const std::string& name)
 {
     const auto newPath = path + ".new";
-    auto written = openFile(newPath, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, 0600);
+    ::unlink(newPath.c_str());
+    auto written = openFile(newPath, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0600);
     if (!written)
-        throw failedToSet(name);
+        throw failedToSet(name, reasonOf(errno));
     struct stat info;
     if (!writeAll(written.get(), file.format()) || !syncFile(written.get())
         || ::fstat(written.get(), &info) != 0 || ::rename(newPath.c_str(), path.c_str()) != 0) {
+        const int error = errno;
         ::unlink(newPath.c_str());
-        throw failedToSet(name);
+        throw failedToSet(name, reasonOf(error));
     }
-    if (!syncFolder(folderOf(path)))
-        throw failedToSet(name);
+    // The value is in place once the rename is done; a folder that cannot be synced only
+    // makes it less certain to survive a power cut, which is no reason to report it lost.
+    syncFolder(folderOf(path));
     return std::make_unique<FileConfigStore::Version>(
         FileConfigStore::Version{std::move(file), std::move(written), Stamp(info)});
 }
@@ -251,14 +286,45 @@ std::string FileConfigStore::ReadString(const std::string& section, const std::s
 void FileConfigStore::WriteString(const std::string& section, const std::string& name,
                                   const std::string& text)
 {
+    change(name, [&](StoreFile& file) { file.set(section, name, text); });
+}
+
+void FileConfigStore::WriteStrings(const std::vector<StoreValue>& values)
+{
+    if (values.empty())
+        return;
+    change(values.front().name, [&](StoreFile& file) {
+        for (const auto& value : values)
+            file.set(value.section, value.name, value.text);
+    });
+}
+
+void FileConfigStore::ChangeString(const std::string& section, const std::string& name,
+                                   const std::function<std::string(const std::string&)>& change)
+{
+    this->change(name, [&](StoreFile& file) {
+        const std::string* current = file.find(section, name);
+        file.set(section, name, change(current ? *current : std::string()));
+    });
+}
+
+void FileConfigStore::change(const std::string& name, const std::function<void(StoreFile&)>& edit)
+{
     const auto lock = lockStore(path_, name);
     // Read afresh, never from the cache: another instance may have written a moment ago.
     auto current = readVersion(path_);
-    if (!current && mayExist(path_))
-        throw failedToSet(name);
-    StoreFile file = current ? std::move(current->file) : StoreFile();
-    file.set(section, name, text);
-    version_ = replaceFile(path_, std::move(file), name);
+    // Anything but a clear "no file yet" keeps the file as it is: it is never replaced by one
+    // that lacks what could not be read.
+    if (!current.version && !current.problem.empty())
+        throw failedToSet(name, current.problem);
+    StoreFile file = current.version ? std::move(current.version->file) : StoreFile();
+    edit(file);
+    version_ = replaceFile(followLinks(path_), std::move(file), name);
+}
+
+std::string FileConfigStore::Location() const
+{
+    return path_;
 }
 
 void FileConfigStore::refresh()
@@ -267,7 +333,7 @@ void FileConfigStore::refresh()
     if (::stat(path_.c_str(), &info) != 0)
         version_.reset();
     else if (!version_ || !(version_->stamp == Stamp(info)))
-        version_ = readVersion(path_);
+        version_ = readVersion(path_).version;
 }
 
 std::string userStorePath()

@@ -2,8 +2,11 @@
 
 #include "ConfigStore.h"
 
+#include <functional>
 #include <memory>
 #include <string>
+
+class StoreFile;
 
 // The store as a text file (see StoreFile.h), shared safely by every running instance.
 //
@@ -11,6 +14,8 @@
 // that no other instance's value is lost, and replaces the file by a new one that is on the
 // disk before it is renamed over the old: a crash at any moment leaves the old file or the new
 // one, never a mix. Reads take no lock; they parse the file again only when it was replaced.
+// A file that cannot be read, is no plain file or is larger than 4 MiB reads as empty and is
+// never written over.
 class FileConfigStore final : public ConfigStore {
 public:
     explicit FileConfigStore(std::string path);
@@ -22,12 +27,18 @@ public:
                            const std::string& defaultText) override;
     void WriteString(const std::string& section, const std::string& name,
                      const std::string& text) override;
+    void WriteStrings(const std::vector<StoreValue>& values) override;
+    void ChangeString(const std::string& section, const std::string& name,
+                      const std::function<std::string(const std::string&)>& change) override;
+    std::string Location() const override;
 
     // One version of the file as read: its values and what tells it from other versions.
     struct Version;
 
 private:
     void refresh();
+    // Edits the file under the lock and replaces it; `name` is the value named by a failure.
+    void change(const std::string& name, const std::function<void(StoreFile&)>& edit);
 
     std::string path_;
     std::unique_ptr<Version> version_; // null: there is no readable file

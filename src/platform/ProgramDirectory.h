@@ -22,5 +22,6 @@ std::string programFile(const std::string& name);
 // The same join for any folder, with the platform's separator.
 std::string joinProgramPath(const std::string& directory, const std::string& name);
 
-// Whether a file (not a folder) exists at the path.
+// Whether a plain file exists at the path: not a folder, a named pipe or a device, which
+// would be no picture, pack or sound and could block whoever reads them.
 bool fileExists(const std::string& path);

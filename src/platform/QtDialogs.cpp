@@ -46,7 +46,11 @@ std::optional<QString> runFileDialog(QFileDialog& dialog, const FileDialogReques
 
 void QtDialogs::showError(const QString& title, const QString& message)
 {
-    QMessageBox::critical(QApplication::activeWindow(), title, message);
+    QMessageBox box(QMessageBox::Critical, title, message, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    // A message quotes paths and stored texts, which must never be read as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 bool QtDialogs::askYesNo(QWidget* parent, const QString& title, const QString& question)

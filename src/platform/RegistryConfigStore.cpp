@@ -90,3 +90,48 @@ void RegistryConfigStore::WriteString(const std::string& section, const std::str
         != ERROR_SUCCESS)
         throw AppError("Failed to set data for '" + name + "'");
 }
+
+void RegistryConfigStore::WriteStrings(const std::vector<StoreValue>& values)
+{
+    for (const auto& value : values)
+        WriteString(value.section, value.name, value.text);
+}
+
+namespace {
+
+// Held while one instance reads, changes and writes a value, so that another instance cannot
+// come between the read and the write.
+class ChangeLock {
+public:
+    ChangeLock() : mutex_(CreateMutexA(nullptr, FALSE, "Local\\Calcora 2.01 store"))
+    {
+        if (mutex_)
+            WaitForSingleObject(mutex_, INFINITE);
+    }
+    ~ChangeLock()
+    {
+        if (mutex_) {
+            ReleaseMutex(mutex_);
+            CloseHandle(mutex_);
+        }
+    }
+    ChangeLock(const ChangeLock&) = delete;
+    ChangeLock& operator=(const ChangeLock&) = delete;
+
+private:
+    HANDLE mutex_;
+};
+
+} // namespace
+
+void RegistryConfigStore::ChangeString(const std::string& section, const std::string& name,
+                                       const std::function<std::string(const std::string&)>& change)
+{
+    const ChangeLock lock;
+    WriteString(section, name, change(ReadString(section, name, "")));
+}
+
+std::string RegistryConfigStore::Location() const
+{
+    return std::string("HKEY_CURRENT_USER\\") + storeKey;
+}

@@ -20,6 +20,10 @@ public:
                            const std::string& defaultText) override;
     void WriteString(const std::string& section, const std::string& name,
                      const std::string& text) override;
+    void WriteStrings(const std::vector<StoreValue>& values) override;
+    void ChangeString(const std::string& section, const std::string& name,
+                      const std::function<std::string(const std::string&)>& change) override;
+    std::string Location() const override;
 
 private:
     HKEY key_ = nullptr;

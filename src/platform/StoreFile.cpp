@@ -257,44 +257,81 @@ void appendText(std::string& out, std::string_view text)
 StoreFile StoreFile::parse(std::string_view text)
 {
     static constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    if (text.substr(0, byteOrderMark.size()) == byteOrderMark)
-        text.remove_prefix(byteOrderMark.size());
-
     StoreFile file;
+    if (text.substr(0, byteOrderMark.size()) == byteOrderMark) {
+        text.remove_prefix(byteOrderMark.size());
+        file.byteOrderMark_ = true;
+    }
+
     std::optional<std::size_t> section;
     while (!text.empty()) {
         const auto end = text.find('\n');
-        const auto line = trimmed(text.substr(0, end));
+        const auto rawLine = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        const std::size_t lineNumber = file.lines_.size();
+        file.lines_.emplace_back(rawLine);
 
+        const auto line = trimmed(rawLine);
         if (line.empty() || startsAsComment(line.front()))
             continue;
         if (line.front() == '[') {
             const auto name = sectionOf(line);
             section = name ? std::optional(file.sectionIndex(*name)) : std::nullopt;
+            if (section)
+                file.sectionLastLine_[*section] = lineNumber;
         } else if (section) {
-            if (const auto value = valueOf(line))
-                file.set(*section, value->name, value->text);
+            if (const auto value = valueOf(line)) {
+                file.set(*section, value->name, value->text, lineNumber);
+                file.sectionLastLine_[*section] = lineNumber;
+            }
         }
     }
     return file;
 }
 
+namespace {
+
+void appendValueLine(std::string& out, const StoreFile::Value& value)
+{
+    appendName(out, value.name);
+    out += '=';
+    appendText(out, value.text);
+    out += '\n';
+}
+
+} // namespace
+
 std::string StoreFile::format() const
 {
-    std::string out;
-    for (const auto& section : sections_) {
-        if (!out.empty())
+    // The values the program added go right after the line that ends their section.
+    std::vector<std::size_t> sectionEndingAt(lines_.size(), kNoLine);
+    for (std::size_t section = 0; section < sections_.size(); ++section) {
+        if (sectionLastLine_[section] != kNoLine)
+            sectionEndingAt[sectionLastLine_[section]] = section;
+    }
+    const auto appendAddedValues = [&](std::string& out, std::size_t section) {
+        for (std::size_t value = 0; value < sections_[section].values.size(); ++value) {
+            if (valueLines_[section][value] == kNoLine)
+                appendValueLine(out, sections_[section].values[value]);
+        }
+    };
+
+    std::string out = byteOrderMark_ ? "\xEF\xBB\xBF" : "";
+    for (std::size_t line = 0; line < lines_.size(); ++line) {
+        out += lines_[line];
+        out += '\n';
+        if (sectionEndingAt[line] != kNoLine)
+            appendAddedValues(out, sectionEndingAt[line]);
+    }
+    for (std::size_t section = 0; section < sections_.size(); ++section) {
+        if (sectionLastLine_[section] != kNoLine)
+            continue;
+        if (out.size() > (byteOrderMark_ ? 3u : 0u))
             out += '\n';
         out += '[';
-        appendName(out, section.name);
+        appendName(out, sections_[section].name);
         out += "]\n";
-        for (const auto& value : section.values) {
-            appendName(out, value.name);
-            out += '=';
-            appendText(out, value.text);
-            out += '\n';
-        }
+        appendAddedValues(out, section);
     }
     return out;
 }
@@ -323,16 +360,33 @@ std::size_t StoreFile::sectionIndex(const std::string& section)
     if (added) {
         sections_.push_back({section, {}});
         valueIndices_.emplace_back();
+        valueLines_.emplace_back();
+        sectionLastLine_.push_back(kNoLine);
     }
     return found->second;
 }
 
-void StoreFile::set(std::size_t section, const std::string& name, const std::string& text)
+void StoreFile::set(std::size_t section, const std::string& name, const std::string& text,
+                    std::size_t line)
 {
     auto& values = sections_[section].values;
     const auto [found, added] = valueIndices_[section].try_emplace(name, values.size());
-    if (added)
+    if (added) {
         values.push_back({name, text});
-    else
-        values[found->second].text = text;
+        valueLines_[section].push_back(line);
+        return;
+    }
+    values[found->second].text = text;
+    std::size_t& heldAt = valueLines_[section][found->second];
+    if (line != kNoLine) {
+        // A name that appears again in the file: the later line is the one that counts.
+        heldAt = line;
+        return;
+    }
+    if (heldAt == kNoLine)
+        return;
+    std::string rewritten;
+    appendValueLine(rewritten, values[found->second]);
+    rewritten.pop_back();
+    lines_[heldAt] = std::move(rewritten);
 }

@@ -31,6 +31,9 @@
 // - A line that cannot be read (no "=", a broken quote, text after a closing quote or ']') is
 //   skipped, and so are values before the first section and below an unreadable section line.
 //   A section that appears twice is one section; of a name that appears twice the last wins.
+// - Writing keeps the file as the user left it: comments, blank lines, skipped lines and values
+//   that did not change stay exactly where and as they were. A changed value is rewritten in
+//   its place; a new value goes after the last value of its section, a new section at the end.
 class StoreFile {
 public:
     struct Value {
@@ -55,10 +58,21 @@ public:
     const std::vector<Section>& sections() const { return sections_; }
 
 private:
-    std::size_t sectionIndex(const std::string& section);
-    void set(std::size_t section, const std::string& name, const std::string& text);
+    static constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
 
+    std::size_t sectionIndex(const std::string& section);
+    // Sets the value; `line` is where the file holds it (kNoLine: a value set by the program).
+    void set(std::size_t section, const std::string& name, const std::string& text,
+             std::size_t line = kNoLine);
+
+    bool byteOrderMark_ = false;
+    // Every line as read, without its line feed; a value the program changes is rewritten here.
+    std::vector<std::string> lines_;
     std::vector<Section> sections_;
+    // Per section: the line of its last header or value (kNoLine for a section the program
+    // added), and per value: the line that holds it (kNoLine for a value the program added).
+    std::vector<std::size_t> sectionLastLine_;
+    std::vector<std::vector<std::size_t>> valueLines_;
     // Where each section sits in sections_, and each value in its section's values: a file
     // damaged into many thousand lines still reads in linear time.
     std::unordered_map<std::string, std::size_t> sectionIndices_;

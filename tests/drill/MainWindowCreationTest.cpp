@@ -8,6 +8,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QTemporaryDir>
+
+#include "DisplayText.h"
+
 #include <fstream>
 
 namespace {
@@ -75,7 +79,7 @@ TEST_F(MainWindowCreation, PlacesControlsAsDesignedAndStacksButtonsAboveLabels)
     EXPECT_EQ(order, expected);
 }
 
-TEST_F(MainWindowCreation, TheLinkSitsTopRightAndOpensTheWebSite)
+TEST_F(MainWindowCreation, TheLinkSitsTopRightAndALeftClickOpensTheWebSiteOnce)
 {
     TForm1& window = createWindow();
     EXPECT_EQ(window.Label7->y(), 0);
@@ -88,6 +92,15 @@ TEST_F(MainWindowCreation, TheLinkSitsTopRightAndOpensTheWebSite)
     EXPECT_EQ(window.Label7->palette().color(QPalette::WindowText), QColor(0, 255, 0));
     ASSERT_EQ(shell->opened.size(), 1u);
     EXPECT_EQ(shell->opened.front(), window.Label7->text().toStdString());
+
+    for (const auto button : {Qt::RightButton, Qt::MiddleButton})
+        QTest::mouseClick(window.Label7, button);
+    EXPECT_EQ(shell->opened.size(), 1u) << "other buttons open nothing";
+    // A double click as the mouse makes it: press, release, double-click, release.
+    QTest::mouseClick(window.Label7, Qt::LeftButton);
+    QTest::mouseDClick(window.Label7, Qt::LeftButton);
+    QTest::mouseRelease(window.Label7, Qt::LeftButton);
+    EXPECT_EQ(shell->opened.size(), 2u) << "a double click opens the site once";
 }
 
 TEST_F(MainWindowCreation, TheMenuItemsCarryTheirCaptionsAndPictures)
@@ -102,36 +115,70 @@ TEST_F(MainWindowCreation, TheMenuItemsCarryTheirCaptionsAndPictures)
     EXPECT_FALSE(window.BitBtn1->icon().isNull());
 }
 
-TEST_F(MainWindowCreation, AMissingLanguagePackLeavesTheWindowWithoutTexts)
+// A creation step that fails keeps its item's design value; the menus still come, so the
+// settings window that repairs it can be reached. One box tells what went wrong first.
+TEST_F(MainWindowCreation, AFailingStepIsReportedOnceAndTheMenusStillCome)
 {
+    QTemporaryDir folder;
+    const std::string shortPack = nativeFilePath(folder.filePath("short.lng"));
+    const std::string hugeDeclared = nativeFilePath(folder.filePath("huge.bmp"));
+    {
+        std::ofstream(shortPack, std::ios::binary) << "OK\nCancel\nOn\nOff\nAdd\nSub\nMul\nDiv\nMenu\nQuiz\n";
+        // Headers only, declaring 30000 x 30000 pixels of 24 bits.
+        std::string bmp = std::string("BM") + std::string(12, '\0');
+        bmp[10] = 54;
+        std::string info(40, '\0');
+        info[0] = 40;
+        info[4] = static_cast<char>(30000 & 0xFF), info[5] = static_cast<char>(30000 >> 8);
+        info[8] = static_cast<char>(30000 & 0xFF), info[9] = static_cast<char>(30000 >> 8);
+        info[12] = 1, info[14] = 24;
+        std::ofstream(hugeDeclared, std::ios::binary) << bmp << info << std::string(64, '\x7F');
+    }
+    struct Case {
+        const char* what;
+        const char* value;
+        std::string text;
+        QString error;
+    };
+    const Case cases[] = {
+        {"missing pack", "Language Pack", "/nowhere/english.lng", "Cannot open file /nowhere/english.lng."},
+        {"short pack", "Language Pack", shortPack, "List index out of bounds (13)"},
+        {"no bitmap", "Background Image", mediaFile("english.lng"), "Bitmap image is not valid."},
+        {"huge bitmap", "Background Image", hugeDeclared, "Bitmap image is not valid."},
+        {"no colour", "Text Foreground Color", "white", "'white' is not a valid integer value."},
+    };
+    for (const Case& broken : cases) {
+        SCOPED_TRACE(broken.what);
+        dialogs->errors.clear();
+        const std::string kept = store->ReadString("Interface", broken.value, "");
+        setInterface(broken.value, broken.text);
+        TForm1& window = createWindow();
+        setInterface(broken.value, kept);
+
+        EXPECT_EQ(dialogs->errors, QStringList{broken.error});
+        EXPECT_EQ(window.windowTitle(), "Calcora 2.01");
+        runTimer(window.Timer1, &TForm1::Timer1Timer);
+        EXPECT_TRUE(window.BitBtn1->isVisible());
+        EXPECT_EQ(window.BitBtn1->y(), 130) << "the menu button has arrived";
+        EXPECT_EQ(window.Button4->pos(), QPoint(250, 130));
+        EXPECT_TRUE(window.Button4->isVisible());
+        EXPECT_EQ(dialogs->errors.size(), 1) << "the slide-in adds no box";
+    }
+}
+
+TEST_F(MainWindowCreation, EachFailedItemKeepsItsDesignValueAndTheOthersTheirs)
+{
+    setInterface("Background Image", mediaFile("english.lng"));
+    TForm1& window = createWindow();
+    EXPECT_TRUE(window.OvoWallPaperBMP1->Bitmap().isNull()) << "no picture";
+    EXPECT_EQ(window.Button1->text(), "Addition (+)") << "the steps after the picture ran";
+    EXPECT_EQ(window.GenerateaQuiz1->text(), "Make a Quiz...");
+
+    setInterface("Background Image", mediaFile("bg.bmp"));
     setInterface("Language Pack", "/nowhere/english.lng");
-    TForm1& window = createWindow();
-    EXPECT_EQ(dialogs->errors, QStringList{"Cannot open file /nowhere/english.lng."});
-    EXPECT_EQ(dialogs->errorTitles, QStringList{"Calcora"});
-    EXPECT_TRUE(window.windowTitle().isEmpty());
-    EXPECT_TRUE(window.Button1->text().isEmpty());
-    EXPECT_EQ(window.Button1->x(), 390) << "the menu stays outside the window";
-    EXPECT_FALSE(window.Timer1->isActive());
-    EXPECT_TRUE(window.isVisible()) << "the window still opens";
-}
-
-TEST_F(MainWindowCreation, ABackgroundThatIsNoBitmapStopsBeforeTheMenus)
-{
-    const std::string fake = mediaFile("english.lng");
-    setInterface("Background Image", fake);
-    TForm1& window = createWindow();
-    EXPECT_EQ(dialogs->errors, QStringList{"Bitmap image is not valid."});
-    EXPECT_EQ(window.windowTitle(), "Calcora 2.01") << "the steps before the picture ran";
-    EXPECT_TRUE(window.Button1->text().isEmpty()) << "the steps after it did not";
-    EXPECT_FALSE(window.Timer1->isActive());
-    EXPECT_TRUE(window.GenerateaQuiz1->text().isEmpty());
-}
-
-TEST_F(MainWindowCreation, AColourThatIsNoColourIsReportedWhereItIsUsed)
-{
-    setInterface("Text Foreground Color", "clSunshine");
-    createWindow();
-    EXPECT_EQ(dialogs->errors, QStringList{"'clSunshine' is not a valid integer value."});
+    TForm1& withoutTexts = createWindow();
+    EXPECT_TRUE(withoutTexts.Button1->text().isEmpty()) << "an empty caption";
+    EXPECT_FALSE(withoutTexts.OvoWallPaperBMP1->Bitmap().isNull()) << "the picture still came";
 }
 
 TEST_F(MainWindowCreation, TheWallpaperShowsTheBackgroundPicture)

@@ -1,3 +1,4 @@
+#include "AppError.h"
 #include "BitmapFile.h"
 #include "OvoWallPaperBMP.h"
 
@@ -58,16 +59,6 @@ TEST(TileComposition, AHundredPixelPictureGivesFourColumnsAcrossTheMainWindow)
     EXPECT_EQ(tiles.pixel(300, 0), tile.pixel(0, 0));
     EXPECT_EQ(tiles.pixel(359, 164), tile.pixel(59, 36));
     EXPECT_TRUE(coversWithTiles(tiles, tile));
-}
-
-TEST(TileComposition, TakesThePictureColoursAsTheyAre)
-{
-    QImage tile(2, 1, QImage::Format_ARGB32);
-    tile.setPixel(0, 0, qRgba(200, 10, 30, 0));
-    tile.setPixel(1, 0, qRgba(5, 150, 250, 128));
-    const QImage tiles = composeTiles(tile, QSize(2, 1));
-    EXPECT_EQ(tiles.pixel(0, 0), qRgb(200, 10, 30));
-    EXPECT_EQ(tiles.pixel(1, 0), qRgb(5, 150, 250));
 }
 
 TEST(TileComposition, APictureWithoutWidthOrHeightDrawsNothing)
@@ -191,20 +182,39 @@ TEST_F(Wallpaper, SettingThePictureTakesACopyAndRepaints)
     EXPECT_GE(counter.paints, 1);
 }
 
-TEST_F(Wallpaper, LoadingAFileIntoThePictureDoesNotRepaint)
+TEST_F(Wallpaper, ALoadedFileIsShownAndAFailedLoadKeepsThePicture)
 {
     showAndSettle();
-    PaintCounter counter(wall);
-    loadBitmapFile(wall.Bitmap(), CALCORA_MEDIA_DIR "/bg.bmp");
-    settle();
-    EXPECT_EQ(counter.paints, 0);
+    wall.LoadFromFile(CALCORA_MEDIA_DIR "/bg.bmp");
     EXPECT_EQ(wall.Bitmap().size(), QSize(64, 64));
-
-    wall.update();
-    settle();
-    ASSERT_GE(counter.paints, 1);
     const QImage shown = wall.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_TRUE(coversWithTiles(shown, wall.Bitmap().convertToFormat(QImage::Format_RGB32)));
+
+    const QImage before = wall.Bitmap();
+    EXPECT_THROW(wall.LoadFromFile(CALCORA_MEDIA_DIR "/english.lng"), AppError);
+    EXPECT_EQ(wall.Bitmap(), before);
+}
+
+TEST_F(Wallpaper, APictureInAnyFormatIsTiledWithItsOwnColours)
+{
+    // A palette picture, as many BMP files are: it is tiled in its true colours.
+    QImage indexed(3, 2, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(255, 0, 0), qRgb(0, 128, 255), qRgb(10, 20, 30)});
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            indexed.setPixel(x, y, static_cast<uint>((x + y) % 3));
+    wall.setBitmap(&indexed);
+    QImage shown = wall.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(coversWithTiles(shown, indexed.convertToFormat(QImage::Format_RGB32)));
+
+    // Transparency is left aside: the colours are shown as they are, not blended.
+    QImage translucent(2, 1, QImage::Format_ARGB32);
+    translucent.setPixel(0, 0, qRgba(200, 10, 30, 0));
+    translucent.setPixel(1, 0, qRgba(5, 150, 250, 128));
+    wall.setBitmap(&translucent);
+    shown = wall.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.pixel(0, 0), qRgb(200, 10, 30));
+    EXPECT_EQ(shown.pixel(1, 0), qRgb(5, 150, 250));
 }
 
 } // namespace

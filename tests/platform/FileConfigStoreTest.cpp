@@ -131,12 +131,12 @@ TEST(FileConfigStore, SeesAndKeepsWhatOthersWrote)
         ASSERT_EQ(first.ReadString("Stats", "Correct", ""), text);
     }
 
-    // A hand edit, with a damaged line that the next write drops and a value that it keeps.
+    // A hand edit, with a damaged line that the next write keeps where it was.
     writeFile(folder.storePath(), "[Stats]\nCorrect=7\n\"broken\n[Interface]\nURL=http://example.org/\n");
     EXPECT_EQ(first.ReadString("Stats", "Wrong", "none"), "none");
     second.WriteString("Stats", "Wrong", "1");
     EXPECT_EQ(contentOf(folder.storePath()),
-              "[Stats]\nCorrect=7\nWrong=1\n\n[Interface]\nURL=http://example.org/\n");
+              "[Stats]\nCorrect=7\nWrong=1\n\"broken\n[Interface]\nURL=http://example.org/\n");
 }
 
 TEST(FileConfigStore, UnusableLocationsFailWithTheUsersMessage)

@@ -14,6 +14,23 @@ void MemoryConfigStore::WriteString(const std::string& section, const std::strin
     writes_.push_back(section + "/" + name);
 }
 
+void MemoryConfigStore::WriteStrings(const std::vector<StoreValue>& values)
+{
+    for (const auto& value : values)
+        WriteString(value.section, value.name, value.text);
+}
+
+void MemoryConfigStore::ChangeString(const std::string& section, const std::string& name,
+                                     const std::function<std::string(const std::string&)>& change)
+{
+    WriteString(section, name, change(ReadString(section, name, "")));
+}
+
+std::string MemoryConfigStore::Location() const
+{
+    return "memory";
+}
+
 bool MemoryConfigStore::hasSection(const std::string& section) const
 {
     return !this->section(section).empty();

@@ -7,13 +7,18 @@
 #include <utility>
 #include <vector>
 
-// A store in memory that remembers the order of writes.
+// A store that lives in memory only: what the program runs on when its own store cannot be
+// used, and what the tests give every window. It remembers the order of writes.
 class MemoryConfigStore final : public ConfigStore {
 public:
     std::string ReadString(const std::string& section, const std::string& name,
                            const std::string& defaultText) override;
     void WriteString(const std::string& section, const std::string& name,
                      const std::string& text) override;
+    void WriteStrings(const std::vector<StoreValue>& values) override;
+    void ChangeString(const std::string& section, const std::string& name,
+                      const std::function<std::string(const std::string&)>& change) override;
+    std::string Location() const override;
 
     bool hasSection(const std::string& section) const;
     bool hasValue(const std::string& section, const std::string& name) const;
