@@ -64,13 +64,15 @@ bool syncFile(int descriptor)
     return retryingOnSignal([&] { return ::fsync(descriptor); }) == 0;
 }
 
-// Makes a rename in the folder durable. Some file systems cannot sync a folder (EINVAL);
-// there the rename is as durable as they make it.
+} // namespace
+
 bool syncFolder(const std::string& folder)
 {
     const auto descriptor = openFile(folder, O_RDONLY | O_DIRECTORY);
     return descriptor && (syncFile(descriptor.get()) || errno == EINVAL);
 }
+
+namespace {
 
 std::optional<std::string> readAll(int descriptor, off_t sizeHint)
 {
@@ -239,7 +241,8 @@ Descriptor lockStore(const std::string& path, const std::string& name)
 // that name (a file a killed writer left behind, or anything planted there) is removed first
 // and the new file is created afresh, so nothing there can make the write block or go astray.
 std::unique_ptr<FileConfigStore::Version> replaceFile(const std::string& path, StoreFile file,
-                                                      const std::string& name)
+                                                      const std::string& name,
+                                                      FileConfigStore::FolderSync syncFolder)
 {
     const auto newPath = path + ".new";
     ::unlink(newPath.c_str());
@@ -271,7 +274,10 @@ std::string homeFolder()
 
 } // namespace
 
-FileConfigStore::FileConfigStore(std::string path) : path_(std::move(path)) {}
+FileConfigStore::FileConfigStore(std::string path, FolderSync syncFolder)
+    : path_(std::move(path)), syncFolder_(syncFolder)
+{
+}
 
 FileConfigStore::~FileConfigStore() = default;
 
@@ -319,7 +325,7 @@ void FileConfigStore::change(const std::string& name, const std::function<void(S
         throw failedToSet(name, current.problem);
     StoreFile file = current.version ? std::move(current.version->file) : StoreFile();
     edit(file);
-    version_ = replaceFile(followLinks(path_), std::move(file), name);
+    version_ = replaceFile(followLinks(path_), std::move(file), name, syncFolder_);
 }
 
 std::string FileConfigStore::Location() const

@@ -8,6 +8,10 @@
 
 class StoreFile;
 
+// Makes a rename in the folder durable. Some file systems cannot sync a folder (EINVAL);
+// there the rename is as durable as they make it. False when the sync failed.
+bool syncFolder(const std::string& folder);
+
 // The store as a text file (see StoreFile.h), shared safely by every running instance.
 //
 // A write takes an exclusive lock on a lock file beside the store, reads the file afresh so
@@ -18,7 +22,10 @@ class StoreFile;
 // never written over.
 class FileConfigStore final : public ConfigStore {
 public:
-    explicit FileConfigStore(std::string path);
+    // How a rename in a folder is made durable; replaceable so a failing sync can be tried.
+    using FolderSync = bool (*)(const std::string& folder);
+
+    explicit FileConfigStore(std::string path, FolderSync syncFolder = ::syncFolder);
     ~FileConfigStore() override;
     FileConfigStore(const FileConfigStore&) = delete;
     FileConfigStore& operator=(const FileConfigStore&) = delete;
@@ -41,6 +48,7 @@ private:
     void change(const std::string& name, const std::function<void(StoreFile&)>& edit);
 
     std::string path_;
+    FolderSync syncFolder_;
     std::unique_ptr<Version> version_; // null: there is no readable file
 };
 

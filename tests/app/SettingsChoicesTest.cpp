@@ -191,13 +191,15 @@ TEST_F(SettingsChoices, DefaultsFillTheControlsAndWriteNothing)
 TEST_F(SettingsChoices, DefaultsStopAtTheBackgroundWhenItCannotBeLoaded)
 {
     // Under the rule of a file system that ignores case, the defaults name this test's program
-    // folder in lower case; the folder's name has capitals, and this file system tells case apart.
+    // folder in lower case; the folder's name has a capital, and this file system tells case
+    // apart, so the default background is not found there.
     ScopedFileNameCase windowsRule(true);
     const std::string lowerFolder = lowerCaseLetters(programDirectory());
     ASSERT_NE(lowerFolder, programDirectory());
     if (fileExists(joinProgramPath(lowerFolder, "bg.bmp")))
         GTEST_SKIP() << "this file system ignores case itself";
-    setInterface("Language Pack", lowerCaseLetters(mediaFile("english.lng")));
+    const std::string pack = lowerCaseCopy("english.lng");
+    setInterface("Language Pack", pack);
     setInterface("Play Sounds", "No");
     TForm4& window = openQuietly();
     dialogs->colorAnswers.push_back(QColor(1, 2, 3));
@@ -208,7 +210,7 @@ TEST_F(SettingsChoices, DefaultsStopAtTheBackgroundWhenItCannotBeLoaded)
     EXPECT_EQ(dialogs->errors, QStringList{QString::fromStdString("Cannot open file " + background + ".")});
     EXPECT_EQ(window.Edit1->text(), "Calcora 2.01") << "the steps before it ran";
     EXPECT_EQ(window.Edit2->path(), background);
-    EXPECT_EQ(window.Edit3->path(), lowerCaseLetters(mediaFile("english.lng"))) << "the later rows keep their values";
+    EXPECT_EQ(window.Edit3->path(), pack) << "the later rows keep their values";
     EXPECT_TRUE(window.RadioButton4->isChecked());
     EXPECT_EQ(window.Edit4->path(), mediaFile("wind.wav"));
     EXPECT_EQ(window.Panel4->color(), 0x00030201u);

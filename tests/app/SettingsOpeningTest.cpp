@@ -163,6 +163,9 @@ TEST_F(SettingsOpening, ShowsTheStoredValuesWithTheirTooltips)
 TEST_F(SettingsOpening, WhereFileNamesIgnoreCaseThePathsShowInLowerCase)
 {
     ScopedFileNameCase windowsRule(true);
+    // OK loads the background and the pack again, so theirs must be found in lower case.
+    setInterface("Background Image", lowerCaseCopy("bg.bmp"));
+    setInterface("Language Pack", lowerCaseCopy("english.lng"));
     createWindow();
     setInterface("Sound1", "C:\\Program Files\\CALCORA\\Wind.WAV");
     setInterface("Sound2", "C:\\Kl\xC3\x84nge\\\xC3\x84RGER.wav");

@@ -2,6 +2,9 @@
 
 #include "FileNameCase.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTest>
 
@@ -47,6 +50,31 @@ std::map<std::string, std::string> SettingsWindowFixture::interfaceValues() cons
 std::string SettingsWindowFixture::temporaryPath(const std::string& name) const
 {
     return folder.filePath(QString::fromStdString(name)).toStdString();
+}
+
+LowerCaseFolder::LowerCaseFolder()
+{
+    // The temporary folder's own path may have capitals; /tmp is there on every system.
+    QString base = QDir::tempPath();
+    if (base.toLower() != base)
+        base = "/tmp";
+    static int made = 0;
+    path_ = QString("%1/calcora-lower-case-%2-%3").arg(base).arg(QCoreApplication::applicationPid()).arg(++made);
+    EXPECT_TRUE(QDir().mkpath(path_)) << path_.toStdString();
+}
+
+LowerCaseFolder::~LowerCaseFolder()
+{
+    QDir(path_).removeRecursively();
+}
+
+std::string SettingsWindowFixture::lowerCaseCopy(const std::string& name)
+{
+    if (!lowerCaseFolder)
+        lowerCaseFolder = std::make_unique<LowerCaseFolder>();
+    const QString copy = lowerCaseFolder->filePath(QString::fromStdString(name));
+    EXPECT_TRUE(QFile::exists(copy) || QFile::copy(QString::fromStdString(mediaFile(name)), copy));
+    return copy.toStdString();
 }
 
 std::string SettingsWindowFixture::writePack(const std::map<int, std::string>& replacedLines)

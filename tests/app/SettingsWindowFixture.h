@@ -24,6 +24,20 @@ private:
     bool previous_;
 };
 
+// A folder of its own whose whole path is in lower case, removed with everything in it.
+class LowerCaseFolder {
+public:
+    LowerCaseFolder();
+    ~LowerCaseFolder();
+    LowerCaseFolder(const LowerCaseFolder&) = delete;
+    LowerCaseFolder& operator=(const LowerCaseFolder&) = delete;
+
+    QString filePath(const QString& name) const { return path_ + '/' + name; }
+
+private:
+    QString path_;
+};
+
 // The main window on a first-run store, with the settings window opened over it. The settings
 // window is shown without waiting for it, so a test can click it and read it.
 class SettingsWindowFixture : public MainWindowFixture {
@@ -42,6 +56,9 @@ protected:
     // A BMP file of one colour; returns its path.
     std::string writeBitmap(const std::string& name, const QColor& color);
     std::string temporaryPath(const std::string& name) const;
+    // A copy of a shipped media file in a folder whose whole path is in lower case, so that the
+    // rule of file names that ignore case finds it on this file system too.
+    std::string lowerCaseCopy(const std::string& name);
 
     static QColor textColor(const QWidget* widget);
 
@@ -50,4 +67,5 @@ protected:
     QTemporaryDir folder;
     // Destroyed before the main window it belongs to.
     std::unique_ptr<TForm4> settings;
+    std::unique_ptr<LowerCaseFolder> lowerCaseFolder;
 };

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -16,6 +17,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <limits>
 #include <map>
 #include <optional>
@@ -137,6 +139,115 @@ TEST(FileConfigStore, SeesAndKeepsWhatOthersWrote)
     second.WriteString("Stats", "Wrong", "1");
     EXPECT_EQ(contentOf(folder.storePath()),
               "[Stats]\nCorrect=7\nWrong=1\n\"broken\n[Interface]\nURL=http://example.org/\n");
+}
+
+TEST(FileConfigStore, HandEditsSurviveEveryWriteInTheirPlaces)
+{
+    StoreFolder folder;
+    const std::string edited = "; Calcora's settings, tidied by hand\r\n"
+                               "orphan=before any section\n"
+                               "[Interface]\r\n"
+                               "  Caption = My class  \r\n"
+                               "URL http://updates.example.org/calcora/\n"
+                               "# Sound1=/old/wind.wav\n"
+                               "\n"
+                               "[Stats]\n"
+                               "Correct=7\n"
+                               "; wrong answers are reset every term\n";
+    fs::create_directories(fs::path(folder.storePath()).parent_path());
+    writeFile(folder.storePath(), edited);
+    FileConfigStore store(folder.storePath());
+    store.WriteString("Stats", "Correct", "8");
+    store.WriteString("Interface", "Play Sounds", "No");
+    store.WriteString("Quiz", "SpinEdit1", "3");
+    EXPECT_EQ(contentOf(folder.storePath()), "; Calcora's settings, tidied by hand\r\n"
+                                             "orphan=before any section\n"
+                                             "[Interface]\r\n"
+                                             "  Caption = My class  \r\n"
+                                             "Play Sounds=No\n"
+                                             "URL http://updates.example.org/calcora/\n"
+                                             "# Sound1=/old/wind.wav\n"
+                                             "\n"
+                                             "[Stats]\n"
+                                             "Correct=8\n"
+                                             "; wrong answers are reset every term\n"
+                                             "\n"
+                                             "[Quiz]\n"
+                                             "SpinEdit1=3\n");
+    EXPECT_EQ(store.ReadString("Interface", "Caption", ""), "My class");
+}
+
+TEST(FileConfigStore, AStoreKeptAsALinkStaysALinkToItsReplacedTarget)
+{
+    StoreFolder folder;
+    const fs::path dotfiles = folder.folder() / "dotfiles";
+    fs::create_directories(dotfiles);
+    fs::create_directories(fs::path(folder.storePath()).parent_path());
+    writeFile(dotfiles / "calcora.ini", "[Stats]\nCorrect=1\n");
+    fs::create_symlink("../dotfiles/calcora.ini", folder.storePath());
+
+    FileConfigStore store(folder.storePath());
+    store.WriteString("Stats", "Correct", "2");
+    ASSERT_TRUE(fs::is_symlink(folder.storePath()));
+    EXPECT_EQ(fs::read_symlink(folder.storePath()), "../dotfiles/calcora.ini");
+    EXPECT_EQ(contentOf(dotfiles / "calcora.ini"), "[Stats]\nCorrect=2\n");
+    EXPECT_EQ(FileConfigStore(folder.storePath()).ReadString("Stats", "Correct", ""), "2");
+}
+
+TEST(FileConfigStore, AFileItCannotUseIsNeverWrittenOverAndNeverBlocks)
+{
+    struct Case {
+        const char* what;
+        std::function<void(const fs::path&)> plant;
+    };
+    const Case cases[] = {
+        {"a folder", [](const fs::path& path) { fs::create_directory(path); }},
+        {"a named pipe", [](const fs::path& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }},
+        {"a file over 4 MiB", [](const fs::path& path) {
+             writeFile(path, "[Stats]\nCorrect=3\n" + std::string(4 * 1024 * 1024, ';'));
+         }},
+    };
+    for (const Case& unusable : cases) {
+        SCOPED_TRACE(unusable.what);
+        StoreFolder folder;
+        const fs::path path = folder.storePath();
+        fs::create_directories(path.parent_path());
+        unusable.plant(path);
+        const auto sizeBefore = fs::is_regular_file(path) ? fs::file_size(path) : 0;
+
+        FileConfigStore store(path.string());
+        EXPECT_EQ(store.ReadString("Stats", "Correct", "default"), "default");
+        try {
+            store.WriteString("Stats", "Correct", "4");
+            ADD_FAILURE() << "the write went through";
+        } catch (const StoreUnusable& failure) {
+            EXPECT_STREQ(failure.what(), "Failed to set data for 'Correct'");
+            EXPECT_FALSE(failure.reason().empty());
+        }
+        if (fs::is_regular_file(path))
+            EXPECT_EQ(fs::file_size(path), sizeBefore) << "left untouched";
+        EXPECT_FALSE(fs::exists(path.string() + ".new"));
+    }
+}
+
+TEST(FileConfigStore, WhateverLiesWhereTheNewFileGoesIsReplaced)
+{
+    StoreFolder folder;
+    const auto path = folder.storePath();
+    FileConfigStore store(path);
+    store.WriteString("Stats", "Correct", "1");
+    ASSERT_EQ(::mkfifo((path + ".new").c_str(), 0600), 0);
+    store.WriteString("Stats", "Correct", "2");
+    EXPECT_EQ(FileConfigStore(path).ReadString("Stats", "Correct", ""), "2");
+    EXPECT_FALSE(fs::exists(path + ".new"));
+}
+
+TEST(FileConfigStore, AValueInPlaceIsNotReportedLostWhenTheFolderCannotBeSynced)
+{
+    StoreFolder folder;
+    FileConfigStore store(folder.storePath(), [](const std::string&) { return false; });
+    EXPECT_NO_THROW(store.WriteString("Stats", "Correct", "5"));
+    EXPECT_EQ(FileConfigStore(folder.storePath()).ReadString("Stats", "Correct", ""), "5");
 }
 
 TEST(FileConfigStore, UnusableLocationsFailWithTheUsersMessage)
@@ -326,6 +437,21 @@ TEST(FileConfigStoreProcesses, WriterKilledAtAnyMomentLeavesAWholeFile)
         ASSERT_EQ(FileConfigStore(path).ReadString("Check", "after kill", ""), std::to_string(kill));
     }
     EXPECT_GT(nextRound, 1) << "the writer was always killed before it wrote";
+}
+
+TEST(FileConfigStoreProcesses, TwoInstancesAddingAtOnceLoseNoCount)
+{
+    StoreFolder folder;
+    const auto path = folder.storePath();
+    Writer first({path, "add", "Correct", "500"});
+    Writer second({path, "add", "Correct", "500"});
+    ASSERT_TRUE(first.waitUntilReady());
+    ASSERT_TRUE(second.waitUntilReady());
+    first.start();
+    second.start();
+    ASSERT_EQ(first.waitForExit(std::chrono::seconds(120)), 0);
+    ASSERT_EQ(second.waitForExit(std::chrono::seconds(120)), 0);
+    EXPECT_EQ(FileConfigStore(path).ReadString("Stats", "Correct", ""), "1000");
 }
 
 TEST(FileConfigStoreProcesses, TwoWritersAtOnceLoseNothing)

@@ -6,6 +6,11 @@
 // of section "Rounds" in that order, each as TEXT_PREFIX, its name, " round " and r. ROUNDS 0
 // goes on until the process is killed. It prints "ready" first and starts writing when its
 // standard input ends, so that a test can start several writers at the same moment.
+//
+//     store_writer FILE add NAME COUNT
+//
+// adds one to the whole number in value NAME of section "Stats", COUNT times, as a drill round
+// counts its answers.
 
 #include "AppError.h"
 #include "FileConfigStore.h"
@@ -37,8 +42,29 @@ void waitForStart()
 
 } // namespace
 
+int addToTotal(const char* path, const std::string& name, unsigned long count)
+{
+    FileConfigStore store(path);
+    waitForStart();
+    try {
+        for (unsigned long added = 0; added < count; ++added) {
+            store.ChangeString("Stats", name, [](const std::string& total) {
+                return std::to_string((total.empty() ? 0 : std::stol(total)) + 1);
+            });
+        }
+    } catch (const AppError& error) {
+        std::cerr << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 int main(int argc, char* argv[])
 {
+    if (argc == 5 && std::string_view(argv[2]) == "add") {
+        if (const auto count = numberOf(argv[4]))
+            return addToTotal(argv[1], argv[3], *count);
+    }
     const auto count = argc == 7 ? numberOf(argv[3]) : std::nullopt;
     const auto firstRound = argc == 7 ? numberOf(argv[4]) : std::nullopt;
     const auto rounds = argc == 7 ? numberOf(argv[5]) : std::nullopt;
