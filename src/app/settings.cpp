@@ -48,10 +48,19 @@ TForm4::TForm4(TForm1& mainWindow)
 
     createControls();
     connectHandlers();
-    guarded([this] { FormCreate(); });
+    FormCreate();
 }
 
 void TForm4::FormCreate()
+{
+    // The texts, the stored values and the colours are put in as steps of their own: with a
+    // pack that lacks a text the window still shows, and saves, the user's values, so it can
+    // be used to choose a better pack.
+    createInSteps({[this] { ShowTexts(); }, [this] { ShowStoredValues(); },
+                   [this] { ShowPlayTooltips(); }, [this] { ShowStoredColors(); }});
+}
+
+void TForm4::ShowTexts()
 {
     setWindowTitle(packText(10));
     setLabelText(Label4, packText(32) + ":");
@@ -77,7 +86,10 @@ void TForm4::FormCreate()
     Button9->setText(packText(48));
     BitBtn1->setText(packText(0));
     BitBtn2->setText(packText(1));
+}
 
+void TForm4::ShowStoredValues()
+{
     Edit1->setText(mainWindow_.windowTitle());
     auto& store = ProcessWide<ConfigStore>::get();
     const auto isOff = [&](const char* name) { return store.ReadString(kInterface, name, "") == kNo; };
@@ -88,16 +100,31 @@ void TForm4::FormCreate()
     for (std::size_t row = 0; row < boxes.size(); ++row)
         boxes[row]->setPath(keptPath(store.ReadString(kInterface, fileNames[row], "")));
     Edit1->setToolTip(Edit1->text());
+    OvoWallPaperBMP1->setBitmap(&mainWindow_.OvoWallPaperBMP1->Bitmap());
+    valuesShown_ = true;
+}
+
+void TForm4::ShowPlayTooltips()
+{
+    const auto boxes = fileBoxes();
     const auto plays = playButtons();
     for (std::size_t row = 0; row < plays.size(); ++row)
         plays[row]->setToolTip(packText(40) + " " + shownFileName(boxes[row + 2]->path()));
-    valuesShown_ = true;
+}
 
+void TForm4::ShowStoredColors()
+{
+    auto& store = ProcessWide<ConfigStore>::get();
+    const auto colorSwatches = swatches();
     const auto colorNames = colorValueNames();
     for (std::size_t swatch = 0; swatch < colorSwatches.size(); ++swatch)
-        colorSwatches[swatch]->setColor(StringToColor(store.ReadString(kInterface, colorNames[swatch], "")));
+        storedColorTexts_[swatch] = store.ReadString(kInterface, colorNames[swatch], "");
+    for (std::size_t swatch = 0; swatch < colorSwatches.size(); ++swatch) {
+        // A stored text that is no colour is reached too: OK repairs it with the swatch's colour.
+        colorReached_[swatch] = true;
+        colorSwatches[swatch]->setColor(StringToColor(storedColorTexts_[swatch]));
+    }
     ColorSampleFrom(0);
-    OvoWallPaperBMP1->setBitmap(&mainWindow_.OvoWallPaperBMP1->Bitmap());
 }
 
 std::array<PathBox*, 8> TForm4::fileBoxes() const

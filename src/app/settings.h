@@ -125,6 +125,10 @@ private:
     void createControls();
     void connectHandlers();
     void FormCreate();
+    void ShowTexts();
+    void ShowStoredValues();
+    void ShowPlayTooltips();
+    void ShowStoredColors();
 
     // The file boxes with their value names: background, language pack, "Sound1" ... "Sound6".
     std::array<PathBox*, 8> fileBoxes() const;
@@ -155,4 +159,9 @@ private:
     // Whether the opening got as far as showing the stored values. Until it has, the controls
     // hold no values of the user's, and OK must not write them over the stored ones.
     bool valuesShown_ = false;
+    // The stored colour texts, and which swatches the opening (or the user) reached. OK
+    // writes a swatch that was never reached back as it was stored, so one colour that is no
+    // colour does not cost the ones after it.
+    std::array<std::string, 6> storedColorTexts_;
+    std::array<bool, 6> colorReached_{};
 };

@@ -90,6 +90,7 @@ void TForm4::PickColor(int swatch)
     const int pair = swatch / 2;
     MoveSampleUnder(pair);
     picked->setColor(fromQColor(*chosen));
+    colorReached_[static_cast<std::size_t>(swatch)] = true;
     ColorSampleFrom(pair);
 }
 
@@ -131,8 +132,10 @@ void TForm4::Button9Click()
     }
     const auto colorSwatches = swatches();
     const auto colorNames = colorValueNames();
-    for (std::size_t swatch = 0; swatch < colorSwatches.size(); ++swatch)
+    for (std::size_t swatch = 0; swatch < colorSwatches.size(); ++swatch) {
         colorSwatches[swatch]->setColor(StringToColor(defaultOf(colorNames[swatch])));
+        colorReached_[swatch] = true;
+    }
     MoveSampleUnder(0);
     ColorSampleFrom(0);
 }

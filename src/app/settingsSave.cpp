@@ -42,8 +42,11 @@ void TForm4::BitBtn1Click()
         store.WriteString(kInterface, fileNames[row], boxes[row]->path());
     const auto colorSwatches = swatches();
     const auto colorNames = colorValueNames();
-    for (std::size_t swatch = 0; swatch < colorSwatches.size(); ++swatch)
-        store.WriteString(kInterface, colorNames[swatch], ColorToString(colorSwatches[swatch]->color()));
+    for (std::size_t swatch = 0; swatch < colorSwatches.size(); ++swatch) {
+        store.WriteString(kInterface, colorNames[swatch],
+                          colorReached_[swatch] ? ColorToString(colorSwatches[swatch]->color())
+                                                : storedColorTexts_[swatch]);
+    }
 
     setTextColor(mainWindow_.Label4, toQColor(Panel3->color()));
     setTextColor(mainWindow_.Label5, toQColor(Panel4->color()));

@@ -12,7 +12,8 @@ class QWidget;
 
 // What a file dialog starts with. `filter` is written as the program keeps it: descriptions
 // and patterns separated by "|" ("Web page (*.htm)|*.htm|Text file (*.txt)|*.txt"); the
-// first type is preselected.
+// first type is preselected. A name typed without an extension in a save dialog takes the
+// extension of the file type chosen there, or `defaultSuffix` when there is none.
 struct FileDialogRequest {
     QString fileName;
     QString folder;
@@ -51,3 +52,9 @@ public:
 
 // "Description|pattern|..." as a Qt name filter list ("Description (pattern)").
 QStringList qtNameFilters(const QString& filter);
+// The patterns of such a filter ("*.htm", "*.txt").
+QStringList filterPatterns(const QString& filter);
+// The extension a pattern gives a file ("txt" for "*.txt"); empty for any other pattern.
+QString suffixOfPattern(const QString& pattern);
+// The path with ".suffix" added when its file name has no extension of its own.
+QString withSuffix(const QString& path, const QString& suffix);

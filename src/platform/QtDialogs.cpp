@@ -13,6 +13,28 @@ std::unique_ptr<Dialogs> Dialogs::createDefault()
     return std::make_unique<QtDialogs>();
 }
 
+QStringList filterPatterns(const QString& filter)
+{
+    const QStringList parts = filter.split('|');
+    QStringList patterns;
+    for (qsizetype at = 1; at < parts.size(); at += 2)
+        patterns.append(parts[at]);
+    return patterns;
+}
+
+QString suffixOfPattern(const QString& pattern)
+{
+    return pattern.startsWith("*.") && !pattern.contains(';') ? pattern.mid(2) : QString();
+}
+
+QString withSuffix(const QString& path, const QString& suffix)
+{
+    const QString name = path.mid(path.lastIndexOf('/') + 1);
+    if (suffix.isEmpty() || name.isEmpty() || name.contains('.'))
+        return path;
+    return path + '.' + suffix;
+}
+
 QStringList qtNameFilters(const QString& filter)
 {
     const QStringList parts = filter.split('|');
@@ -32,7 +54,6 @@ std::optional<QString> runFileDialog(QFileDialog& dialog, const FileDialogReques
 {
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(qtNameFilters(request.filter));
-    dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.folder.isEmpty())
         dialog.setDirectory(request.folder);
     if (!request.fileName.isEmpty())
@@ -71,7 +92,16 @@ std::optional<QString> QtDialogs::getSaveFileName(QWidget* parent, const FileDia
 {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    return runFileDialog(dialog, request);
+    const auto chosen = runFileDialog(dialog, request);
+    if (!chosen)
+        return std::nullopt;
+    // A name typed without an extension takes the one of the file type chosen in the dialog.
+    const auto chosenType = qtNameFilters(request.filter).indexOf(dialog.selectedNameFilter());
+    const QStringList patterns = filterPatterns(request.filter);
+    const QString suffix = chosenType >= 0 && chosenType < patterns.size()
+        ? suffixOfPattern(patterns[chosenType])
+        : request.defaultSuffix;
+    return withSuffix(*chosen, suffix);
 }
 
 std::optional<QColor> QtDialogs::getColor(QWidget* parent, const QColor& initial)

@@ -16,11 +16,19 @@ void QtSoundPlayer::Play(const std::string& path)
     if (playing_) {
         playing_->stop();
         playing_ = nullptr;
+        playingPath_.clear();
     }
+    // Only a plain file: a named pipe or a device would block the decoder.
     if (!fileExists(path))
         return;
     playing_ = &effectFor(path);
+    playingPath_ = path;
     playing_->play();
+}
+
+std::string QtSoundPlayer::nowPlaying() const
+{
+    return playingPath_;
 }
 
 void QtSoundPlayer::Beep()

@@ -14,6 +14,9 @@ public:
     void Play(const std::string& path) override;
     void Beep() override;
 
+    // The file of the sound started last, unless a later one cut it off; empty when none.
+    std::string nowPlaying() const;
+
 private:
     // Enough for the six drill sounds and a few more tried out in the settings window.
     static constexpr std::size_t kMaxKept = 16;
@@ -22,4 +25,5 @@ private:
 
     std::map<std::string, std::unique_ptr<QSoundEffect>> effects_;
     QSoundEffect* playing_ = nullptr;
+    std::string playingPath_;
 };

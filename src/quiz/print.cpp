@@ -42,7 +42,7 @@ TForm3::TForm3(QWidget* parent)
     resize(kWindowSize);
     centreOnScreen(*this);
     createControls();
-    guarded([this] { FormCreate(); });
+    FormCreate();
 }
 
 void TForm3::showEvent(QShowEvent* event)
@@ -96,15 +96,22 @@ void TForm3::createControls()
 void TForm3::FormCreate()
 {
     SetDocumentFont({Memo1->font(), Qt::black});
-    setWindowTitle(packText(24));
-    BitBtn1->setText(packText(25));
-    BitBtn2->setText(packText(26));
-    BitBtn3->setText(packText(27));
-    BitBtn4->setText(packText(28));
-    // One text after the other, so that a short pack fails at the first line it lacks.
-    SaveDialog1.filter = packText(30) + " (*.htm)|*.htm|";
-    SaveDialog1.filter += packText(31) + " (*.txt)|*.txt";
     SaveDialog1.defaultSuffix = "htm";
+    createInSteps({
+        [this] {
+            setWindowTitle(packText(24));
+            BitBtn1->setText(packText(25));
+            BitBtn2->setText(packText(26));
+            BitBtn3->setText(packText(27));
+            BitBtn4->setText(packText(28));
+        },
+        [this] {
+            // One text after the other, so that a short pack fails at the first line it lacks.
+            QString filter = packText(30) + " (*.htm)|*.htm|";
+            filter += packText(31) + " (*.txt)|*.txt";
+            SaveDialog1.filter = filter;
+        },
+    });
 }
 
 void TForm3::SetLines(const std::vector<std::string>& lines)

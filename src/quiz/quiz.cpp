@@ -42,7 +42,7 @@ TForm2::TForm2(QWidget* parent)
     setFixedSize(kClientWidth, kClientHeight);
     centreOnScreen(*this);
     createControls();
-    guarded([this] { FormCreate(); });
+    FormCreate();
 }
 
 void TForm2::createControls()
@@ -95,23 +95,29 @@ std::array<SpinCounter*, 12> TForm2::SpinEdits() const
 
 void TForm2::FormCreate()
 {
-    setWindowTitle(packText(9));
-    setLabelText(Label1, packText(4) + " (+)");
-    setLabelText(Label2, packText(5) + " (-)");
-    setLabelText(Label3, packText(6) + " (x)");
-    setLabelText(Label4, packText(7) + " (:)");
-    setLabelText(Label5, packText(13) + " 1");
-    setLabelText(Label6, packText(13) + " 2");
-    setLabelText(Label7, packText(13) + " 3");
-    Button1->setText("&" + packText(22));
-
-    auto& store = ProcessWide<ConfigStore>::get();
-    const auto counters = SpinEdits();
-    for (int number = 1; number <= 12; ++number) {
-        const auto stored = TryStrToInt(store.ReadString(config::kQuiz, quizCounterName(number), ""));
-        counters[number - 1]->setText(stored ? QString::number(*stored) : QString("0"));
-    }
-    CountQuestions();
+    createInSteps({
+        [this] {
+            setWindowTitle(packText(9));
+            setLabelText(Label1, packText(4) + " (+)");
+            setLabelText(Label2, packText(5) + " (-)");
+            setLabelText(Label3, packText(6) + " (x)");
+            setLabelText(Label4, packText(7) + " (:)");
+            setLabelText(Label5, packText(13) + " 1");
+            setLabelText(Label6, packText(13) + " 2");
+            setLabelText(Label7, packText(13) + " 3");
+            Button1->setText("&" + packText(22));
+        },
+        [this] {
+            auto& store = ProcessWide<ConfigStore>::get();
+            const auto counters = SpinEdits();
+            for (int number = 1; number <= 12; ++number) {
+                const auto stored = TryStrToInt(store.ReadString(config::kQuiz, quizCounterName(number), ""));
+                counters[number - 1]->setText(stored ? QString::number(*stored) : QString("0"));
+            }
+            countsShown_ = true;
+        },
+        [this] { CountQuestions(); },
+    });
 }
 
 void TForm2::CountQuestions()
@@ -145,10 +151,13 @@ void TForm2::ShowDocument(TForm3& document)
 
 void TForm2::FormClose()
 {
-    auto& store = ProcessWide<ConfigStore>::get();
+    if (!countsShown_)
+        return;
+    std::vector<StoreValue> counts;
     const auto counters = SpinEdits();
     for (int number = 1; number <= 12; ++number)
-        store.WriteString(config::kQuiz, quizCounterName(number), counters[number - 1]->text().toStdString());
+        counts.push_back({config::kQuiz, quizCounterName(number), counters[number - 1]->text().toStdString()});
+    ProcessWide<ConfigStore>::get().WriteStrings(counts);
 }
 
 void TForm2::done(int result)

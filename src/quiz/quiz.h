@@ -52,7 +52,7 @@ public:
     QStatusBar* StatusBar1;
     QLabel* StatusText; // the status line's one field
 
-    // Closing by any way (the close box, Escape) stores the counts.
+    // Closing by any way (the close box, Escape) stores the counts, all in one write.
     void done(int result) override;
 
 protected:
@@ -66,4 +66,7 @@ private:
     QuestionCounts Counts() const;
 
     QuizComposer composer_;
+    // Whether the counters show the stored counts. Until they do, closing stores nothing, so
+    // counters that never got their values cannot write zeros over the user's counts.
+    bool countsShown_ = false;
 };

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -112,8 +114,21 @@ TEST_F(LanguagePackFile, AFileThatCannotBeOpenedLeavesTheListAsItWas)
     EXPECT_EQ(failureOf([&] { pack.Load(missing); }), "Cannot open file " + missing);
     EXPECT_EQ(failureOf([&] { pack.Load(folder.path().toStdString()); }),
               "Cannot open file " + folder.path().toStdString()) << "a folder is no pack";
+    const std::string pipe = folder.filePath("pipe.lng").toStdString();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(failureOf([&] { pack.Load(pipe); }), "Cannot open file " + pipe) << "nor a pipe, which would block";
     ASSERT_EQ(pack.Count(), 1);
     EXPECT_EQ(pack.Get(0), "kept");
+}
+
+TEST_F(LanguagePackFile, OnlyTheFirstMebibyteOfAHugeFileIsRead)
+{
+    // Two lines, the second running far past the first mebibyte without a line end.
+    std::string huge = "first\n" + std::string(3 * 1024 * 1024, 'x');
+    pack.Load(write("huge.lng", huge));
+    ASSERT_EQ(pack.Count(), 2);
+    EXPECT_EQ(pack.Get(0), "first");
+    EXPECT_EQ(pack.Get(1).size(), LanguagePack::kLargestPackRead - 6);
 }
 
 TEST_F(LanguagePackFile, AskingPastTheEndNamesTheIndex)

@@ -143,6 +143,7 @@ TEST_F(SettingsChoices, AColourStartsAtItsSwatchAndTheSampleMovesUnderThePair)
     EXPECT_EQ(textColor(window.Label13), QColor(255, 255, 0));
     EXPECT_EQ(textColor(window.Label14), QColor(0, 0, 0));
     EXPECT_EQ(store->writes().size(), writes) << "picking colours writes nothing";
+    settingsScreenshot("3-chosen-colours");
 }
 
 TEST_F(SettingsChoices, DefaultsFillTheControlsAndWriteNothing)

@@ -1,3 +1,4 @@
+#include "ColorText.h"
 #include "SettingsWindowFixture.h"
 
 #include "ColorSwatch.h"
@@ -132,6 +133,7 @@ TEST_F(SettingsOpening, ShowsTheStoredValuesWithTheirTooltips)
     setInterface("Sound3", "/Sounds/Fall Down.WAV");
     TForm4& window = openSettings();
 
+    settingsScreenshot("1-opening");
     EXPECT_EQ(window.Edit1->text(), "Title of the moment") << "the main window's title, not the stored one";
     EXPECT_EQ(window.Edit1->toolTip(), "Title of the moment");
     EXPECT_TRUE(window.RadioButton1->isChecked());
@@ -202,6 +204,7 @@ TEST_F(SettingsOpening, WithSoundsOffTheSoundRowsOpenDisabledUntilTheSwitchIsOn)
                                           window.SpeedButton1, window.SpeedButton6};
     for (QWidget* control : soundRows)
         EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
+    settingsScreenshot("2-sounds-off");
     for (QWidget* control : std::vector<QWidget*>{window.Label5, window.Label10, window.Edit2,
                                                   window.Button1, window.Edit3, window.Button2})
         EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
@@ -228,32 +231,55 @@ TEST_F(SettingsOpening, AColourThatIsNoColourStopsTheOpeningAtItsSwatch)
         EXPECT_EQ(later->color(), design.color()) << later->objectName().toStdString();
     EXPECT_EQ(textColor(window.Label13), window.palette().color(QPalette::WindowText))
         << "the sample keeps its design colours";
-    EXPECT_NE(window.OvoWallPaperBMP1->Bitmap(), mainWindow.OvoWallPaperBMP1->Bitmap())
-        << "the preview keeps its design picture";
+    EXPECT_EQ(window.OvoWallPaperBMP1->Bitmap(), mainWindow.OvoWallPaperBMP1->Bitmap())
+        << "the preview does not depend on the colours";
     EXPECT_EQ(window.SpeedButton6->toolTip(), "Play next.wav") << "the steps before it ran";
 }
 
-TEST_F(SettingsOpening, APackCutShortAtLine40StopsTheOpeningAtIndex41)
+TEST_F(SettingsOpening, APackCutShortAtLine40StopsTheTextsAtIndex41ButShowsTheValues)
 {
     createWindow();
     pack->Load(writePack({{40, std::string("\0Play", 5)}}));
     ASSERT_EQ(pack->Count(), 40);
     TForm4& window = openSettings();
-    EXPECT_EQ(dialogs->errors, QStringList{"List index out of bounds (41)"});
+    EXPECT_EQ(dialogs->errors, QStringList{"List index out of bounds (41)"}) << "one box for the opening";
     EXPECT_EQ(window.Label11->text(), "Sounds:");
     EXPECT_EQ(window.RadioButton4->text(), "Off") << "the captions before it are set";
     for (QLabel* later : {window.Label5, window.Label10, window.Label12, window.Label13})
         EXPECT_TRUE(later->text().isEmpty()) << later->objectName().toStdString();
     for (QPushButton* later : {window.Button9, window.BitBtn1, window.BitBtn2})
         EXPECT_TRUE(later->text().isEmpty()) << later->objectName().toStdString();
-    EXPECT_TRUE(window.Edit1->text().isEmpty()) << "and no value is shown";
-    EXPECT_TRUE(window.Edit2->text().isEmpty());
-    EXPECT_FALSE(window.RadioButton1->isChecked() || window.RadioButton2->isChecked());
+    EXPECT_EQ(window.Edit1->text(), "Calcora 2.01") << "the values are shown all the same";
+    EXPECT_EQ(window.Edit3->path(), mediaFile("english.lng"));
+    EXPECT_TRUE(window.RadioButton1->isChecked());
+    EXPECT_EQ(window.Panel7->color(), 0x000000FFu);
 
     const auto stored = interfaceValues();
     window.BitBtn1->click();
-    EXPECT_EQ(interfaceValues(), stored) << "OK does not write the empty controls over the stored values";
+    const auto saved = interfaceValues();
+    ASSERT_EQ(saved.size(), stored.size());
+    for (const auto& [name, text] : stored) {
+        // Colours are saved by their names, which stand for the same values.
+        const bool isColor = name.find("Color") != std::string::npos;
+        EXPECT_EQ(isColor ? ColorToString(StringToColor(text)) : text, saved.at(name)) << name;
+    }
+    EXPECT_EQ(pack->Count(), 67) << "OK reloads the stored pack";
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(SettingsOpening, ColoursTheOpeningNeverReachedAreSavedAsStored)
+{
+    const char* const names[] = {"Text Foreground Color", "Text Background Color", "Correct Foreground Color",
+                                 "Correct Background Color", "Wrong Foreground Color", "Wrong Background Color"};
+    const char* const stored[] = {"clWhite", "clBlack", "clWhit", "clBlack", "clRed", "clNavy"};
+    for (int swatch = 0; swatch < 6; ++swatch)
+        setInterface(names[swatch], stored[swatch]);
+    TForm4& window = openSettings();
+    dialogs->errors.clear();
+    window.BitBtn1->click();
+    const char* const saved[] = {"clWhite", "clBlack", "clBtnFace", "clBlack", "clRed", "clNavy"};
+    for (int swatch = 0; swatch < 6; ++swatch)
+        EXPECT_EQ(interfaceValue(names[swatch]), saved[swatch]) << names[swatch];
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "SettingsWindowFixture.h"
 
 #include "FileNameCase.h"
+#include "Screenshots.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -99,6 +100,11 @@ std::string SettingsWindowFixture::writeBitmap(const std::string& name, const QC
     const std::string path = temporaryPath(name);
     EXPECT_TRUE(picture.save(QString::fromStdString(path), "BMP"));
     return path;
+}
+
+void SettingsWindowFixture::settingsScreenshot(const char* name)
+{
+    EXPECT_TRUE(saveScreenshot(*settings, QString("settings-") + name)) << name;
 }
 
 QColor SettingsWindowFixture::textColor(const QWidget* widget)

@@ -61,6 +61,8 @@ protected:
     std::string lowerCaseCopy(const std::string& name);
 
     static QColor textColor(const QWidget* widget);
+    // Saves a picture of the settings window, "settings-<name>.png", for a person to look at.
+    void settingsScreenshot(const char* name);
 
     // Paths show exactly as stored unless a test puts the other rule in force.
     ScopedFileNameCase exactFileNames{false};

@@ -67,6 +67,7 @@ TEST_F(DrillRound, AQuestionShowsItsTextChoicesAndButtons)
     EXPECT_FALSE(window.Label4->isVisible()) << "the level description goes";
     EXPECT_FALSE(window.Button5->isVisible());
     EXPECT_EQ(soundsPlayed(), Strings{"Sound6"});
+    screenshot("4-question");
 }
 
 TEST_F(DrillRound, ARightAnswerCompletesTheEquationAndCounts)
@@ -84,6 +85,7 @@ TEST_F(DrillRound, ARightAnswerCompletesTheEquationAndCounts)
     EXPECT_EQ(stats("Correct"), "1");
     EXPECT_EQ(stats("Wrong"), "0");
     EXPECT_EQ(soundsPlayed(), (Strings{"Sound6", "Sound5"}));
+    screenshot("6-right");
 
     QTest::mouseClick(window.Button8, Qt::LeftButton);
     EXPECT_EQ(window.Label1->text(), "7 + 5 = 12") << "a second right press keeps the equation";
@@ -98,6 +100,7 @@ TEST_F(DrillRound, WrongPressesCountUntilTheRightOne)
     EXPECT_EQ(textColor(window.Label2), QColor(255, 0, 0));
     EXPECT_EQ(window.Label1->text(), "7 + 5 = ?");
     EXPECT_FALSE(window.Button12->isEnabled());
+    screenshot("5-wrong");
     window.Button11->click();
     window.Button8->click();
     EXPECT_EQ(stats("Wrong"), "2");

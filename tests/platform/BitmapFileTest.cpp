@@ -8,6 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <fstream>
+
 namespace {
 
 // A picture whose pixels all differ, so a loaded copy can be compared pixel for pixel.
@@ -77,10 +82,63 @@ TEST_F(BitmapFile, AFileThatIsNoBmpIsNotValidWhateverItsName)
 
 TEST_F(BitmapFile, AFileThatCannotBeOpenedIsNamed)
 {
-    for (const std::string& path : {pathOf("missing.bmp"), nativeFilePath(folder.path())}) {
+    ASSERT_EQ(::mkfifo(pathOf("pipe.bmp").c_str(), 0600), 0);
+    for (const std::string& path : {pathOf("missing.bmp"), nativeFilePath(folder.path()), pathOf("pipe.bmp")}) {
         SCOPED_TRACE(path);
         EXPECT_EQ(failureLoading(path), "Cannot open file " + path);
     }
+}
+
+// A BMP's headers: the file header, then an info header of 40 bytes, then the pixels.
+std::string bmpHeaders(std::int32_t width, std::int32_t height, int bitsPerPixel, std::uint32_t compression = 0)
+{
+    std::string bytes(54, '\0');
+    const auto put = [&](std::size_t at, std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes[at + static_cast<std::size_t>(i)] = static_cast<char>(value >> (8 * i));
+    };
+    bytes[0] = 'B', bytes[1] = 'M';
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, static_cast<std::uint32_t>(width), 4);
+    put(22, static_cast<std::uint32_t>(height), 4);
+    put(26, 1, 2);
+    put(28, static_cast<std::uint32_t>(bitsPerPixel), 2);
+    put(30, compression, 4);
+    return bytes;
+}
+
+TEST_F(BitmapFile, APictureShorterOrLargerThanTheProgramTakesIsNotValid)
+{
+    struct Case {
+        const char* what;
+        std::string bytes;
+    };
+    const std::string eightByEightRow(24, '\x7F');
+    const Case cases[] = {
+        {"one of eight rows", bmpHeaders(8, 8, 24) + eightByEightRow},
+        {"seven rows and a bit", bmpHeaders(8, 8, 24) + std::string(7 * 24 + 5, '\x7F')},
+        {"rows stored top down, one missing", bmpHeaders(8, -8, 24) + std::string(7 * 24, '\x7F')},
+        {"30000 x 30000 declared in 118 bytes", bmpHeaders(30000, 30000, 24) + std::string(64, '\x7F')},
+        {"wider than 16384", bmpHeaders(16385, 1, 1) + std::string(2052, '\0')},
+        {"over 64 million pixels", bmpHeaders(8193, 8193, 1) + std::string(1032 * 8193, '\0')},
+        {"no width", bmpHeaders(0, 8, 24)},
+        {"headers cut short", bmpHeaders(8, 8, 24).substr(0, 30)},
+    };
+    for (const Case& invalid : cases) {
+        SCOPED_TRACE(invalid.what);
+        const std::string path = pathOf("picture.bmp");
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << invalid.bytes;
+        EXPECT_EQ(failureLoading(path), "Bitmap image is not valid");
+    }
+
+    // Whole, the same picture loads, and every pixel is the file's.
+    const std::string path = pathOf("whole.bmp");
+    std::ofstream(path, std::ios::binary) << bmpHeaders(8, 8, 24) << std::string(8 * 24, '\x7F');
+    QImage picture;
+    loadBitmapFile(picture, path);
+    EXPECT_EQ(picture.size(), QSize(8, 8));
+    EXPECT_EQ(picture.pixel(7, 7), qRgb(0x7F, 0x7F, 0x7F));
 }
 
 } // namespace

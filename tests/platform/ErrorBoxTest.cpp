@@ -3,6 +3,11 @@
 #include "ScopedService.h"
 #include "ScriptedDialogs.h"
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QSpinBox>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -45,6 +50,77 @@ TEST(ErrorBox, AnyExceptionIsShownAndNeverEscapes)
     EXPECT_FALSE(guarded([] { throw std::out_of_range("vector"); }));
     EXPECT_FALSE(guarded([] { throw 42; }));
     EXPECT_EQ(dialogs->errors, (QStringList{"vector.", "Unknown failure."}));
+}
+
+} // namespace
+
+namespace {
+
+TEST(ErrorBox, EveryByteOfAMessageIsShownAndControlsAreMadeVisible)
+{
+    ScopedService<Dialogs, ScriptedDialogs> dialogs;
+    using namespace std::string_literals;
+    guarded([] { throw AppError("'\x7F\0abc\tx' is not a valid integer value"s); });
+    EXPECT_EQ(dialogs->errors,
+              QStringList{QString::fromUtf8("'\u2421\u2400abc\u2409x' is not a valid integer value.")});
+}
+
+TEST(ErrorBox, TheRealBoxShowsItsMessageAsPlainText)
+{
+    const auto real = Dialogs::createDefault();
+    QString shownText;
+    Qt::TextFormat shownFormat = Qt::RichText;
+    QTimer watch;
+    watch.setInterval(10);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        watch.stop();
+        shownText = box->text();
+        shownFormat = box->textFormat();
+        box->accept();
+    });
+    watch.start();
+    real->showError("Calcora", "Cannot open file /packs/<b>turkish</b>.lng.");
+    EXPECT_EQ(shownText, "Cannot open file /packs/<b>turkish</b>.lng.");
+    EXPECT_EQ(shownFormat, Qt::PlainText);
+}
+
+// A window's creation in steps: a failing step ends there, the others still run, and one box
+// tells the first failure, however many handlers the steps set off.
+TEST(ErrorBox, ACreationShowsOneBoxForItsFirstFailureAndRunsEveryStep)
+{
+    ScopedService<Dialogs, ScriptedDialogs> dialogs;
+    std::vector<std::string> ran;
+    QSpinBox counter;
+    int handlerRuns = 0;
+    QObject::connect(&counter, &QSpinBox::valueChanged, [&] {
+        guarded([&] {
+            ++handlerRuns;
+            throw AppError("List index out of bounds (23)");
+        });
+    });
+    const bool whole = createInSteps({
+        [&] { ran.push_back("texts"); },
+        [&] {
+            for (int value = 1; value <= 12; ++value)
+                counter.setValue(value);
+            ran.push_back("counts");
+        },
+        [&] {
+            ran.push_back("colours");
+            throw AppError("'white' is not a valid integer value");
+        },
+        [&] { ran.push_back("menus"); },
+    });
+    EXPECT_FALSE(whole);
+    EXPECT_EQ(handlerRuns, 12);
+    EXPECT_EQ(ran, (std::vector<std::string>{"texts", "counts", "colours", "menus"}));
+    EXPECT_EQ(dialogs->errors, QStringList{"List index out of bounds (23)"});
+
+    guarded([] { throw AppError("after the creation"); });
+    EXPECT_EQ(dialogs->errors.size(), 2) << "handlers outside a creation show their own box";
 }
 
 } // namespace

@@ -3,24 +3,34 @@
 #include "FontColorDialog.h"
 #include "QtSoundPlayer.h"
 #include "TooltipTiming.h"
-#include "WindowTimer.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QFileDialog>
+#include <QHelpEvent>
 #include <QSoundEffect>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QUrl>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(DisplayText, ReadsUtf8WhenValidAndLatin1Otherwise)
+TEST(DisplayText, ReadsUtf8WhenValidAndWindows1252Otherwise)
 {
     EXPECT_EQ(displayText("Caf\xC3\xA9"), QString::fromUtf8("Caf\u00e9"));
     EXPECT_EQ(displayText("Caf\xE9"), QString::fromUtf8("Caf\u00e9"));
     EXPECT_EQ(displayText("Gr\xFC\xDF" "e \xC3"), QString::fromUtf8("Gr\u00fc\u00dfe \u00c3"));
+    // A pack written on Windows: curly quotes, dashes, the ellipsis and the euro sign.
+    EXPECT_EQ(displayText("\x93Weiter\x94 \x96 5 \x80\x85 \x91x\x92 \x8A\x9F"),
+              QString::fromUtf8("\u201cWeiter\u201d \u2013 5 \u20ac\u2026 \u2018x\u2019 \u0160\u0178"));
+    EXPECT_EQ(displayText("\x81\x8D\x8F\x90\x9D\xE9").size(), 6) << "unused codes keep their place";
     EXPECT_EQ(displayText("plain"), "plain");
     EXPECT_EQ(displayText(std::string_view("a\0b", 3)).size(), 3);
 }
@@ -31,24 +41,33 @@ TEST(DisplayText, FilePathsKeepTheirBytes)
         EXPECT_EQ(nativeFilePath(qtFilePath(path)), path);
 }
 
-TEST(WindowTimer, NeverTicksFasterThanEveryTenMilliseconds)
+TEST(TooltipTiming, TooltipsComeUpAtOnceAndStayTenSecondsWhateverTheirLength)
 {
-    QTimer timer;
-    setWindowTimerInterval(timer, 1);
-    EXPECT_EQ(timer.interval(), 10);
-    setWindowTimerInterval(timer, 50);
-    EXPECT_EQ(timer.interval(), 50);
-    EXPECT_EQ(windowTimerInterval(200), 200);
-    EXPECT_EQ(windowTimerInterval(0), 10);
-}
-
-TEST(TooltipTiming, TooltipsComeUpAtOnce)
-{
-    QStyle* const previous = QApplication::style();
-    const QString previousName = previous->name();
+    const QString previousStyle = QApplication::style()->name();
     installTooltipTiming(*qApp);
     EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), kTooltipShowDelay);
-    QApplication::setStyle(previousName);
+
+    // Left to itself, Qt keeps a tip of 300 characters up for 18 seconds.
+    QWidget widget;
+    widget.setToolTip(QString(300, 'x'));
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), widget.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&widget, &help);
+    ASSERT_TRUE(QToolTip::isVisible());
+    QWidget* tip = nullptr;
+    for (QWidget* candidate : QApplication::topLevelWidgets()) {
+        if (candidate->objectName() == "qtooltip_label" && candidate->isVisible())
+            tip = candidate;
+    }
+    ASSERT_NE(tip, nullptr);
+    std::vector<int> intervals;
+    for (const auto& timer : QAbstractEventDispatcher::instance()->registeredTimers(tip))
+        intervals.push_back(timer.interval);
+    EXPECT_EQ(intervals, std::vector<int>{kTooltipDisplayTime}) << "the one timer that hides it";
+    EXPECT_EQ(kTooltipDisplayTime, 10000);
+    QToolTip::hideText();
+    QApplication::setStyle(previousStyle);
 }
 
 TEST(SoundPlayer, TheShippedSoundsDecode)
@@ -62,18 +81,66 @@ TEST(SoundPlayer, TheShippedSoundsDecode)
     }
 }
 
-TEST(SoundPlayer, PassesOverFilesThatAreNotThere)
+TEST(SoundPlayer, ANewSoundCutsOffTheOldAndFilesThatAreNoSoundsArePassedOver)
 {
+    QTemporaryDir folder;
+    const std::string pipe = nativeFilePath(folder.filePath("pipe.wav"));
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     QtSoundPlayer player;
-    player.Play("/no/such/sound.wav");
-    player.Play("");
     player.Play(CALCORA_MEDIA_DIR "/next.wav");
+    EXPECT_EQ(player.nowPlaying(), CALCORA_MEDIA_DIR "/next.wav");
     player.Play(CALCORA_MEDIA_DIR "/correct.wav");
+    EXPECT_EQ(player.nowPlaying(), CALCORA_MEDIA_DIR "/correct.wav");
+    for (const std::string& notASound : {std::string("/no/such/sound.wav"), std::string(), pipe,
+                                         nativeFilePath(folder.path())}) {
+        SCOPED_TRACE(notASound);
+        player.Play(CALCORA_MEDIA_DIR "/next.wav");
+        player.Play(notASound);
+        EXPECT_EQ(player.nowPlaying(), "") << "the sound before is cut off, and nothing plays";
+    }
 }
 
 } // namespace
 
 namespace {
+
+// The real save dialog, driven as a user would: choose a file type, type a name, accept.
+TEST(SaveDialog, ANameWithoutExtensionTakesTheChosenTypesOne)
+{
+    QTemporaryDir folder;
+    const auto real = Dialogs::createDefault();
+    const FileDialogRequest request{{}, folder.path(), "Web page (*.htm)|*.htm|Text file (*.txt)|*.txt", "htm"};
+    struct Case {
+        const char* type;
+        const char* typed;
+        const char* saved;
+    };
+    const Case cases[] = {
+        {"Text file (*.txt)", "quiz", "quiz.txt"},
+        {"Web page (*.htm)", "quiz", "quiz.htm"},
+        {"Text file (*.txt)", "quiz.htm", "quiz.htm"},
+        {"Web page (*.htm)", "notes.text", "notes.text"},
+    };
+    for (const Case& choice : cases) {
+        SCOPED_TRACE(choice.typed);
+        QTimer watch;
+        watch.setInterval(10);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            watch.stop();
+            dialog->selectNameFilter(choice.type);
+            dialog->selectFile(choice.typed);
+            // What pressing the dialog's Save button does.
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        watch.start();
+        const auto saved = real->getSaveFileName(nullptr, request);
+        ASSERT_TRUE(saved.has_value());
+        EXPECT_EQ(*saved, folder.filePath(choice.saved));
+    }
+}
 
 TEST(FileDialogFilter, PipeSeparatedTypesBecomeQtFilters)
 {

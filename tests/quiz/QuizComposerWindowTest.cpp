@@ -12,8 +12,10 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyleOptionSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <fstream>
 #include <regex>
 #include <set>
 
@@ -203,6 +205,34 @@ TEST_F(QuizComposerWindow, ClosingStoresWhatIsShown)
     const std::vector<std::string> expected = {"20", "1", "0", "0", "10", "10", "10", "10", "0", "0", "0", "2"};
     for (int number = 1; number <= 12; ++number)
         EXPECT_EQ(storedCount(number), expected[number - 1]) << number;
+}
+
+TEST_F(QuizComposerWindow, AShortPackGivesOneBoxAndTheStoredCountsSurviveClosing)
+{
+    const std::vector<std::string> counts = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"};
+    for (int number = 1; number <= 12; ++number)
+        storeCount(number, counts[number - 1]);
+    std::vector<std::string> lines;
+    while (lines.size() < 67)
+        lines.push_back(pack->Get(static_cast<int>(lines.size())));
+    QTemporaryDir folder;
+    for (const int kept : {14, 22, 23}) {
+        SCOPED_TRACE(kept);
+        const std::string path = folder.filePath(QString("pack%1.lng").arg(kept)).toStdString();
+        std::ofstream file(path, std::ios::binary);
+        for (int line = 0; line < kept; ++line)
+            file << lines[static_cast<std::size_t>(line)] << "\r\n";
+        file.close();
+        pack->Load(path);
+        dialogs->errors.clear();
+
+        ComposerUnderTest& window = openComposer();
+        EXPECT_EQ(dialogs->errors.size(), 1) << dialogs->errors.join("; ").toStdString();
+        EXPECT_EQ(window.SpinEdit12->text(), "12") << "the counts are shown all the same";
+        window.close();
+        for (int number = 1; number <= 12; ++number)
+            EXPECT_EQ(storedCount(number), counts[number - 1]) << number;
+    }
 }
 
 TEST_F(QuizComposerWindow, EscapeClosesAndStoresToo)

@@ -2,6 +2,7 @@
 
 #include "ConfigDefaults.h"
 #include "ProgramDirectory.h"
+#include "Screenshots.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -59,6 +60,11 @@ int MainWindowFixture::runTimer(QTimer* timer, void (TForm1::*tick)(), int maxTi
         }
     }
     return moving;
+}
+
+void MainWindowFixture::screenshot(const char* name)
+{
+    EXPECT_TRUE(saveScreenshot(*form, QString("main-") + name)) << name;
 }
 
 std::vector<std::string> MainWindowFixture::soundsPlayed()

@@ -35,6 +35,9 @@ protected:
     int runTimer(QTimer* timer, void (TForm1::*tick)(), int maxTicks = 200);
     // Fires the sound timer if it is pending.
     void fireSoundTimer();
+    // Saves a picture of the main window as it stands, "main-<name>.png" in the build folder's
+    // screenshots/, for a person to look at.
+    void screenshot(const char* name);
     // The names of the sounds played so far ("Sound1" ...), by the path the store gives them.
     std::vector<std::string> soundsPlayed();
 
