@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QSoundEffect>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -129,9 +130,12 @@ TEST(SaveDialog, ANameWithoutExtensionTakesTheChosenTypesOne)
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
+            auto* nameBox = dialog->findChild<QLineEdit*>("fileNameEdit");
+            if (!nameBox)
+                return;
             watch.stop();
             dialog->selectNameFilter(choice.type);
-            dialog->selectFile(choice.typed);
+            nameBox->setText(choice.typed);
             // What pressing the dialog's Save button does.
             QMetaObject::invokeMethod(dialog, "accept");
         });
