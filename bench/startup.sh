@@ -1,13 +1,51 @@
 #!/usr/bin/env bash
-# The program's start-up, run by calcora_startup_probe, until its first painted frame: wall time and peak memory
-# from /usr/bin/time, on the offscreen platform, with a store of its own.
+# Start-up from the command to the first painted frame, side by side with a bare Qt window of the same size:
+# Calcora on a first run (no store yet) and on a later run, interleaved with the bare window so
+# that all three meet the same machine. Offscreen, and under Xvfb when it is installed.
+# Prints the median of each, the two ratios to the bare window, and peak memory.
 set -euo pipefail
 folder=${1:-build-bench}
+runs=${STARTUP_RUNS:-21}
+cd "$(dirname "$0")/.."
 home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-
+trap 'rm -rf "$home"; [[ -n ${xvfb:-} ]] && kill "$xvfb" 2>/dev/null' EXIT
 mkdir -m 700 "$home/runtime"
-export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$home XDG_RUNTIME_DIR=$home/runtime
-for run in "first run (empty store)" "second run" "third run"; do
-    /usr/bin/time -f "$run: %e s wall, %M KB peak" "$folder/calcora_startup_probe" 2>&1 | grep -E '^(first|second|third) run'
+export XDG_CONFIG_HOME=$home XDG_RUNTIME_DIR=$home/runtime
+
+# Microseconds from starting the command to its first painted frame, which it prints.
+milliseconds() {
+    local start painted
+    start=$(date +%s%N)
+    painted=$("$@" 2>/dev/null)
+    echo $(((painted - start) / 1000))
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { printf "%.1f", v[int((NR + 1) / 2)] / 1000 }'; }
+
+measure() {
+    local platform=$1 bare=() first=() later=()
+    for ((run = 0; run < runs; ++run)); do
+        bare+=("$(milliseconds "$folder/bench/bare_window_probe")")
+        rm -f "$home/Tovik Software/Calcora 2.01.ini"
+        first+=("$(milliseconds "$folder/calcora_startup_probe")")
+        later+=("$(milliseconds "$folder/calcora_startup_probe")")
+    done
+    local b f l
+    b=$(printf '%s\n' "${bare[@]}" | median)
+    f=$(printf '%s\n' "${first[@]}" | median)
+    l=$(printf '%s\n' "${later[@]}" | median)
+    echo "$platform, median of $runs: bare window $b ms, Calcora first run $f ms ($(awk "BEGIN { printf \"%.2f\", $f / $b }") x), later run $l ms ($(awk "BEGIN { printf \"%.2f\", $l / $b }") x)"
+}
+
+QT_QPA_PLATFORM=offscreen measure offscreen
+if command -v Xvfb >/dev/null; then
+    Xvfb :97 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    for _ in {1..100}; do [[ -S /tmp/.X11-unix/X97 ]] && break; sleep 0.05; done
+    DISPLAY=:97 QT_QPA_PLATFORM=xcb measure "Xvfb"
+fi
+rm -f "$home/Tovik Software/Calcora 2.01.ini"
+for run in "first run" "later run"; do
+    QT_QPA_PLATFORM=offscreen /usr/bin/time -f "peak memory, $run: %M KB" "$folder/calcora_startup_probe" 2>&1 | grep '^peak'
 done
+QT_QPA_PLATFORM=offscreen /usr/bin/time -f "peak memory, bare window: %M KB" "$folder/bench/bare_window_probe" 2>&1 | grep '^peak'

@@ -2,9 +2,8 @@
 
 #include "ConfigNames.h"
 #include "ConfigStore.h"
+#include "PendingWrites.h"
 #include "ProgramDirectory.h"
-
-#include <algorithm>
 
 using namespace config;
 
@@ -105,65 +104,11 @@ void repairMissingFiles(ConfigStore& store, const std::string& programDirectory,
     }
 }
 
-namespace {
-
-// Reads through to a store and keeps every write back, so that the start-up passes, each of
-// which reads what the one before wrote, end in a single write of the store.
-class CollectedWrites final : public ConfigStore {
-public:
-    explicit CollectedWrites(ConfigStore& store) : store_(store) {}
-
-    std::string ReadString(const std::string& section, const std::string& name,
-                           const std::string& defaultText) override
-    {
-        const auto found = find(section, name);
-        return found != writes_.end() ? found->text : store_.ReadString(section, name, defaultText);
-    }
-    void WriteString(const std::string& section, const std::string& name,
-                     const std::string& text) override
-    {
-        const auto found = find(section, name);
-        if (found != writes_.end())
-            found->text = text;
-        else
-            writes_.push_back({section, name, text});
-    }
-    void WriteStrings(const std::vector<StoreValue>& values) override
-    {
-        for (const auto& value : values)
-            WriteString(value.section, value.name, value.text);
-    }
-    void ChangeString(const std::string& section, const std::string& name,
-                      const std::function<std::string(const std::string&)>& change) override
-    {
-        WriteString(section, name, change(ReadString(section, name, "")));
-    }
-    std::string Location() const override { return store_.Location(); }
-
-    void commit()
-    {
-        if (!writes_.empty())
-            store_.WriteStrings(writes_);
-    }
-
-private:
-    std::vector<StoreValue>::iterator find(const std::string& section, const std::string& name)
-    {
-        return std::find_if(writes_.begin(), writes_.end(), [&](const StoreValue& value) {
-            return value.section == section && value.name == name;
-        });
-    }
-
-    ConfigStore& store_;
-    std::vector<StoreValue> writes_;
-};
-
-} // namespace
-
 void prepareStore(ConfigStore& store, const std::string& programDirectory,
                   const FileExists& fileExists)
 {
-    CollectedWrites writes(store);
+    // Each pass reads what the one before wrote; the store is written once, at the end.
+    PendingWrites writes(store);
     writeMissingDefaults(writes, programDirectory);
     writeQuizDefaults(writes);
     repairMissingFiles(writes, programDirectory, fileExists);

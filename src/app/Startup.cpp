@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "ErrorBox.h"
 #include "MemoryConfigStore.h"
+#include "PendingWrites.h"
 #include "ProcessWide.h"
 #include "ProgramDirectory.h"
 #include "SoundPlayer.h"
@@ -20,14 +21,28 @@ std::string storeUnusableMessage(const std::string& location, const std::string&
 
 void prepareUserStore()
 {
-    auto& store = ProcessWide<ConfigStore>::get();
+    // The values the passes write are read back at once, and reach the store after the first
+    // frame: a durable write is no part of what the pupil first sees.
+    auto store = std::make_unique<PendingWrites>(ProcessWide<ConfigStore>::take());
+    writeMissingDefaults(*store, programDirectory());
+    writeQuizDefaults(*store);
+    repairMissingFiles(*store, programDirectory(), fileExists);
+    ProcessWide<ConfigStore>::install(std::move(store));
+}
+
+void keepStartupValues()
+{
+    auto* pending = dynamic_cast<PendingWrites*>(&ProcessWide<ConfigStore>::get());
+    if (!pending)
+        return;
     try {
-        prepareStore(store, programDirectory(), fileExists);
+        pending->commit();
     } catch (const StoreUnusable& failure) {
         // Said once, here, rather than by every handler that would write a value; the
-        // program goes on with a store that lives in memory.
-        showErrorBox(storeUnusableMessage(store.Location(), failure.reason()));
+        // program goes on with the same values in a store that lives in memory.
+        showErrorBox(storeUnusableMessage(pending->Location(), failure.reason()));
         auto defaults = std::make_unique<MemoryConfigStore>();
+        defaults->WriteStrings(pending->pending());
         prepareStore(*defaults, programDirectory(), fileExists);
         ProcessWide<ConfigStore>::install(std::move(defaults));
     }

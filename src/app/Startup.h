@@ -9,9 +9,13 @@ class QApplication;
 // default and every configured file that has gone is pointed at the default again.
 void prepareApplication(QApplication& application);
 
-// The store made whole, as above. When the user's store cannot be used at all, that is said
-// once and the program runs on the defaults kept in memory.
+// The store made whole, as above. The values it writes are read back at once but reach the
+// user's store only with keepStartupValues().
 void prepareUserStore();
+// Writes the values start-up gave the store, after the main window's first frame. When the
+// user's store cannot be used at all, that is said once and the program runs on the same
+// values kept in memory.
+void keepStartupValues();
 
 // The one message that says the store cannot be used, and what the program does instead.
 std::string storeUnusableMessage(const std::string& location, const std::string& reason);

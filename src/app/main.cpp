@@ -1,6 +1,8 @@
 // Calcora's entry: prepare the store, then show the main window and run until it closes.
 // Every value is written when it changes, so nothing is saved at exit.
 
+#include "ErrorBox.h"
+#include "FirstPaint.h"
 #include "MenuWindows.h"
 #include "Startup.h"
 #include "Unit1.h"
@@ -16,9 +18,12 @@ int main(int argc, char* argv[])
     {
         TForm1 mainWindow;
         attachMenuWindows(mainWindow);
+        afterFirstPaint(mainWindow, [] { guarded([] { keepStartupValues(); }); });
         mainWindow.show();
         exitCode = QApplication::exec();
     }
+    // A window closed before it was ever painted still leaves its start-up values kept.
+    guarded([] { keepStartupValues(); });
     releaseProcessServices();
     return exitCode;
 }

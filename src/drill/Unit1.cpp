@@ -169,17 +169,18 @@ void TForm1::createControls()
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    const auto item = [this](const char* name, QStyle::StandardPixmap picture) {
-        QAction* created = PopupMenu1->addAction(style()->standardIcon(picture), QString());
+    const auto item = [this](const char* name) {
+        QAction* created = PopupMenu1->addAction(QString());
         created->setObjectName(name);
+        created->setEnabled(false);
         return created;
     };
-    GenerateaQuiz1 = item("GenerateaQuiz1", QStyle::SP_FileDialogDetailedView);
-    Settings1 = item("Settings1", QStyle::SP_FileDialogContentsView);
-    CheckforUpdate1 = item("CheckforUpdate1", QStyle::SP_BrowserReload);
-    About1 = item("About1", QStyle::SP_MessageBoxInformation);
-    for (QAction* unavailable : {GenerateaQuiz1, Settings1, CheckforUpdate1, About1})
-        unavailable->setEnabled(false);
+    GenerateaQuiz1 = item("GenerateaQuiz1");
+    Settings1 = item("Settings1");
+    CheckforUpdate1 = item("CheckforUpdate1");
+    About1 = item("About1");
+    // The pictures are loaded when the menu first opens: the first frame does not show them.
+    connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::GiveMenuPictures, Qt::SingleShotConnection);
 
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this);
@@ -286,6 +287,18 @@ void TForm1::ShowOperationMenu()
     Button3->move(170, Button3->y());
     Button4->move(250, Button4->y());
     BitBtn1->move(BitBtn1->x(), 130);
+}
+
+void TForm1::GiveMenuPictures()
+{
+    const std::pair<QAction*, QStyle::StandardPixmap> pictures[] = {
+        {GenerateaQuiz1, QStyle::SP_FileDialogDetailedView},
+        {Settings1, QStyle::SP_FileDialogContentsView},
+        {CheckforUpdate1, QStyle::SP_BrowserReload},
+        {About1, QStyle::SP_MessageBoxInformation},
+    };
+    for (const auto& [item, picture] : pictures)
+        item->setIcon(style()->standardIcon(picture));
 }
 
 void TForm1::SetMenuCaptions()

@@ -129,6 +129,7 @@ private:
     void FormShow();
 
     void ShowOperationMenu();
+    void GiveMenuPictures();
     void ChooseOperation(int operation);
     void ChooseLevel(int level);
     void ShowLevelDescription();

@@ -17,6 +17,13 @@ public:
         return *service;
     }
 
+    // Hands over the object in place, made now if there is none yet, and leaves none.
+    static std::unique_ptr<Service> take()
+    {
+        get();
+        return std::move(slot());
+    }
+
     // Puts another object in place and hands back the one it replaces (null: back to default).
     static std::unique_ptr<Service> install(std::unique_ptr<Service> service)
     {

@@ -1,10 +1,12 @@
 #include "FileConfigStore.h"
+#include "FirstPaint.h"
 #include "MainWindowFixture.h"
 #include "ProcessWide.h"
 #include "Startup.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <sys/stat.h>
 
@@ -46,6 +48,9 @@ TEST_F(StartupStore, AStoreThatCannotBeUsedIsNamedOnceAndTheProgramRunsOnDefault
         dialogs->errors.clear();
 
         prepareUserStore();
+        form = std::make_unique<TForm1>();
+        EXPECT_TRUE(dialogs->errors.isEmpty()) << "the window opens on the values start-up gave";
+        keepStartupValues();
 
         ASSERT_EQ(dialogs->errors.size(), 1);
         const QString message = dialogs->errors.front();
@@ -54,14 +59,32 @@ TEST_F(StartupStore, AStoreThatCannotBeUsedIsNamedOnceAndTheProgramRunsOnDefault
         auto& store = ProcessWide<ConfigStore>::get();
         EXPECT_EQ(store.ReadString("Interface", "Caption", ""), "Calcora 2.01");
         EXPECT_NO_THROW(store.WriteString("Stats", "Correct", "1"));
-
-        form = std::make_unique<TForm1>();
-        EXPECT_EQ(dialogs->errors.size(), 1) << "the window opens without a further box: "
-                                             << dialogs->errors.join("; ").toStdString();
         runTimer(form->Timer1, &TForm1::Timer1Timer);
+        EXPECT_EQ(dialogs->errors.size(), 1) << dialogs->errors.join("; ").toStdString();
         EXPECT_TRUE(form->BitBtn1->isVisibleTo(form.get()));
         form.reset();
     }
+    ProcessWide<ConfigStore>::install(nullptr);
+}
+
+// A first start's values are read back at once and written to the store when the main window
+// has been painted, not before: the durable write is no part of the first frame.
+TEST_F(StartupStore, AFirstStartWritesItsValuesAfterTheFirstFrame)
+{
+    // The user's own store, as the program makes it (the tests' home is a folder of their own).
+    const std::string path = userStorePath();
+    fs::remove(path);
+    ProcessWide<ConfigStore>::install(nullptr);
+    prepareUserStore();
+    form = std::make_unique<TForm1>();
+    afterFirstPaint(*form, [] { keepStartupValues(); });
+    EXPECT_EQ(form->windowTitle(), "Calcora 2.01");
+    EXPECT_FALSE(fs::exists(path)) << "nothing is written before the window is seen";
+    form->show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fs::exists(path); }, 10000));
+    EXPECT_EQ(FileConfigStore(path).ReadString("Interface", "Caption", ""), "Calcora 2.01");
+    EXPECT_TRUE(dialogs->errors.isEmpty());
+    form.reset();
     ProcessWide<ConfigStore>::install(nullptr);
 }
 

@@ -110,8 +110,10 @@ TEST_F(MainWindowCreation, TheMenuItemsCarryTheirCaptionsAndPictures)
     EXPECT_EQ(window.Settings1->text(), "Settings...");
     EXPECT_EQ(window.CheckforUpdate1->text(), "Check for Updates...");
     EXPECT_EQ(window.About1->text(), "About...");
+    window.PopupMenu1->popup(window.mapToGlobal(QPoint(10, 10)));
     for (QAction* item : window.PopupMenu1->actions())
         EXPECT_FALSE(item->icon().isNull()) << item->objectName().toStdString();
+    window.PopupMenu1->hide();
     EXPECT_FALSE(window.BitBtn1->icon().isNull());
 }
 

@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 #include "DisplayText.h"
+#include "FirstPaint.h"
 #include "FontColorDialog.h"
 #include "QtSoundPlayer.h"
 #include "TooltipTiming.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSoundEffect>
 #include <QStyle>
@@ -144,6 +146,25 @@ TEST(SaveDialog, ANameWithoutExtensionTakesTheChosenTypesOne)
         ASSERT_TRUE(saved.has_value());
         EXPECT_EQ(*saved, folder.filePath(choice.saved));
     }
+}
+
+TEST(FirstPaint, WorkWaitsForTheFirstFrameAndRunsOnce)
+{
+    QWidget window;
+    window.resize(100, 50);
+    QLabel label("text", &window);
+    int runs = 0;
+    afterFirstPaint(window, [&] { ++runs; });
+    QApplication::processEvents();
+    EXPECT_EQ(runs, 0) << "nothing painted yet";
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return runs > 0; }, 10000));
+    for (int repaint = 0; repaint < 3; ++repaint) {
+        window.repaint();
+        label.repaint();
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(runs, 1);
 }
 
 TEST(FileDialogFilter, PipeSeparatedTypesBecomeQtFilters)
