@@ -152,8 +152,7 @@ void TCRPanel::ResetScroll()
         styled.setBold(index & 1);
         styled.setItalic(index & 2);
         styled.setUnderline(index & 4);
-        const QFontMetrics metrics(styled, this);
-        fonts_.push_back({styled, metrics, metrics.ascent()});
+        fonts_.push_back({styled, QFontMetrics(styled, this), {}});
     }
     scroll_.ResetScroll(height(), fonts_.front().metrics.height());
     markup_ = {TextStyle{}, fontColor()};
@@ -221,7 +220,7 @@ void TCRPanel::DrawBitmapRect(QPainter& painter, const QImage& bitmap, const QRe
 void TCRPanel::drawRow(QPainter& painter, const credits::RowPlace& row)
 {
     const std::string& line = lines_[row.line];
-    const int lineWidth = fontFor(markup_.style).metrics.horizontalAdvance(displayText(credits::StripTags(line)));
+    const int lineWidth = laidOut(fontFor(markup_.style), credits::StripTags(line)).width;
     int x = credits::LineStartX(lineAlignment(), width(), lineWidth);
 
     credits::RowColouring colouring{fontColor(), std::nullopt};
@@ -229,19 +228,31 @@ void TCRPanel::drawRow(QPainter& painter, const credits::RowPlace& row)
         colouring.gradient = credits::GradientColor(fromQColor(beginColor_), fromQColor(endColor_),
                                                     row.position, scroll_.RowCount);
     for (const credits::TextPiece& piece : credits::ConsumeLine(line, markup_, colouring)) {
-        const StyledFont& styled = fontFor(piece.style);
-        const QString text = displayText(piece.text);
+        StyledFont& styled = fontFor(piece.style);
+        const LaidOutText& text = laidOut(styled, piece.text);
         painter.setFont(styled.font);
         painter.setPen(toQColor(piece.color));
         // The row's y is the top of its text.
-        painter.drawText(x, row.y + styled.ascent, text);
-        x += styled.metrics.horizontalAdvance(text);
+        painter.drawStaticText(x, row.y, text.text);
+        x += text.width;
     }
 }
 
-const TCRPanel::StyledFont& TCRPanel::fontFor(TextStyle style) const
+TCRPanel::StyledFont& TCRPanel::fontFor(TextStyle style)
 {
     return fonts_[static_cast<std::size_t>(styleIndex(style))];
+}
+
+const TCRPanel::LaidOutText& TCRPanel::laidOut(StyledFont& styled, std::string_view bytes)
+{
+    if (const auto found = styled.texts.find(bytes); found != styled.texts.end())
+        return found->second;
+    const QString text = displayText(bytes);
+    QStaticText laid(text);
+    laid.setTextFormat(Qt::PlainText);
+    laid.setPerformanceHint(QStaticText::AggressiveCaching);
+    laid.prepare(QTransform(), styled.font);
+    return styled.texts.emplace(bytes, LaidOutText{laid, styled.metrics.horizontalAdvance(text)}).first->second;
 }
 
 BgrColor TCRPanel::fontColor() const

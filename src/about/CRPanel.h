@@ -7,10 +7,14 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <QStaticText>
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QTimer;
@@ -103,11 +107,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    // A font of one style, with what the drawing asks of it kept at hand.
+    // A text laid out once, so that every frame after the first draws it without shaping it.
+    struct LaidOutText {
+        QStaticText text;
+        int width;
+    };
+    // The panel's font in one style, with the texts laid out in it so far.
     struct StyledFont {
         QFont font;
         QFontMetrics metrics;
-        int ascent;
+        std::map<std::string, LaidOutText, std::less<>> texts;
     };
 
     void ResetScroll();
@@ -121,7 +130,8 @@ private:
     void drawRow(QPainter& painter, const credits::RowPlace& row);
     bool showsText() const;
     void followActiveAndInterval();
-    const StyledFont& fontFor(credits::TextStyle style) const;
+    StyledFont& fontFor(credits::TextStyle style);
+    static const LaidOutText& laidOut(StyledFont& styled, std::string_view bytes);
     credits::BgrColor fontColor() const;
     credits::LineAlignment lineAlignment() const;
 
@@ -142,7 +152,8 @@ private:
     QImage frameBuffer_;
     credits::CreditsScroll scroll_;
     credits::MarkupState markup_;
-    // The panel's font in each of the eight combinations of bold, italic and underline.
+    // The panel's font in each of the eight combinations of bold, italic and underline; made
+    // afresh with every restart, as the lines or the font may have changed.
     std::vector<StyledFont> fonts_;
     // Set while a tick composes a frame, so that a tick never starts one inside another.
     bool inPaint_ = false;
