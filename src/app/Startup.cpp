@@ -3,6 +3,7 @@
 #include "ConfigDefaults.h"
 #include "ConfigStore.h"
 #include "Dialogs.h"
+#include "DisplayText.h"
 #include "ErrorBox.h"
 #include "ProcessWide.h"
 #include "ProgramDirectory.h"
@@ -10,10 +11,12 @@
 #include "TooltipTiming.h"
 
 #include <QApplication>
+#include <QIcon>
 
 void prepareApplication(QApplication& application)
 {
     QApplication::setApplicationName("Calcora");
+    QApplication::setWindowIcon(QIcon(qtFilePath(programFile("calcora.png"))));
     installTooltipTiming(application);
     guarded([] {
         prepareStore(ProcessWide<ConfigStore>::get(), programDirectory(), fileExists);
