@@ -1,6 +1,7 @@
 #include "MenuWindows.h"
 
 #include "Unit1.h"
+#include "about.h"
 #include "quiz.h"
 #include "settings.h"
 
@@ -13,5 +14,9 @@ void attachMenuWindows(TForm1& mainWindow)
     mainWindow.SetMenuWindow(mainWindow.GenerateaQuiz1, [&mainWindow] {
         TForm2 composer(&mainWindow);
         composer.exec();
+    });
+    mainWindow.SetMenuWindow(mainWindow.About1, [&mainWindow] {
+        TForm6 about(&mainWindow);
+        about.exec();
     });
 }

@@ -3,6 +3,7 @@
 #include "ConfigDefaults.h"
 #include "ConfigStore.h"
 #include "Dialogs.h"
+#include "DisplayText.h"
 #include "ErrorBox.h"
 #include "MemoryConfigStore.h"
 #include "PendingWrites.h"
@@ -12,6 +13,7 @@
 #include "TooltipTiming.h"
 
 #include <QApplication>
+#include <QIcon>
 
 std::string storeUnusableMessage(const std::string& location, const std::string& reason)
 {
@@ -51,6 +53,7 @@ void keepStartupValues()
 void prepareApplication(QApplication& application)
 {
     QApplication::setApplicationName("Calcora");
+    QApplication::setWindowIcon(QIcon(qtFilePath(programFile("calcora.png"))));
     installTooltipTiming(application);
     guarded([] { prepareUserStore(); });
 }

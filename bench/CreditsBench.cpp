@@ -1,0 +1,84 @@
+// The about window's credits: one frame of its 31 lines on the 200 x 73 panel, plain and in the
+// gradient, and what the open window costs the processor while the credits scroll by
+// themselves. Runs from the program folder with a store of its own; the offscreen platform
+// unless QT_QPA_PLATFORM says otherwise (for example xcb under Xvfb).
+
+#include "CRPanel.h"
+#include "ConfigStore.h"
+#include "LanguagePack.h"
+#include "ProcessWide.h"
+#include "Startup.h"
+#include "about.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <ctime>
+
+namespace {
+
+void BM_CreditsFrame(benchmark::State& state)
+{
+    TForm6 window;
+    window.show();
+    TCRPanel& panel = *window.CRPanel1;
+    panel.setInterval(0); // frames only from the loop below
+    panel.setUseGradient(state.range(0) != 0);
+    for (auto _ : state) {
+        panel.ScrollTimerTimer();
+        panel.repaint();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CreditsFrame)->ArgName("gradient")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The window open for a few seconds with its own timer running the credits: the share of one
+// processor it takes, and the frames it shows per second.
+void BM_OpenAboutWindowProcessorShare(benchmark::State& state)
+{
+    constexpr int kOpenMilliseconds = 4000;
+    for (auto _ : state) {
+        TForm6 window;
+        window.show();
+        int frames = 0;
+        const auto* timer = window.CRPanel1->findChild<QTimer*>("ScrollTimer");
+        QObject::connect(timer, &QTimer::timeout, [&frames] { ++frames; });
+
+        QEventLoop loop;
+        QTimer::singleShot(kOpenMilliseconds, &loop, &QEventLoop::quit);
+        QElapsedTimer wall;
+        wall.start();
+        const std::clock_t processorStart = std::clock();
+        loop.exec();
+        const double processorSeconds = static_cast<double>(std::clock() - processorStart) / CLOCKS_PER_SEC;
+        const double wallSeconds = wall.nsecsElapsed() / 1e9;
+
+        state.counters["processor_%"] = 100.0 * processorSeconds / wallSeconds;
+        state.counters["frames_per_s"] = frames / wallSeconds;
+    }
+}
+BENCHMARK(BM_OpenAboutWindowProcessorShare)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    prepareApplication(application);
+    ProcessWide<LanguagePack>::get().Reload(ProcessWide<ConfigStore>::get());
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    releaseProcessServices();
+    return 0;
+}

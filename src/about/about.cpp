@@ -1,0 +1,165 @@
+#include "about.h"
+
+#include "CRPanel.h"
+#include "ClickSpot.h"
+#include "ConfigNames.h"
+#include "ConfigStore.h"
+#include "DisplayText.h"
+#include "ErrorBox.h"
+#include "ProcessWide.h"
+#include "ProgramDirectory.h"
+#include "ScreenCentre.h"
+#include "SoundPlayer.h"
+#include "WindowValues.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+using namespace config;
+
+namespace {
+
+constexpr int kClientWidth = 253;
+constexpr int kClientHeight = 120;
+
+// The credits, in the panel's markup; the totals are added below them when the window shows.
+const QStringList& creditLines()
+{
+    static const QStringList lines = {
+        "<b><nblue>Calcora 2.01</n></b>",
+        " ",
+        " ",
+        "<b>Programming:</b>",
+        "  Selin Arkwright",
+        "  selin@tovik-software.example",
+        " ",
+        " ",
+        "<b>Beta Testing:</b>",
+        "  Jonas Brevik",
+        "  jonas.brevik@example.org",
+        " ",
+        " ",
+        "<b>Support:</b>",
+        "  support@tovik-software.example",
+        " ",
+        " ",
+        "<b>Tovik Software</b>",
+        "     <u>www.tovik-software.example</u>",
+        " ",
+        " ",
+        " ",
+        " ",
+        "<b>Made in Harrowmere</b>",
+        " ",
+        " ",
+        " ",
+        " ",
+        " ",
+    };
+    return lines;
+}
+
+template <class Control>
+Control* place(Control* control, const QString& name, QRect geometry)
+{
+    control->setObjectName(name);
+    control->setGeometry(geometry);
+    return control;
+}
+
+// A total at the credits' end, its number in bold.
+QString totalLine(int languageString, const char* statsValue)
+{
+    const std::string count = ProcessWide<ConfigStore>::get().ReadString(kStats, statsValue, "");
+    return packText(languageString) + ": <b>" + displayText(count) + "</b>";
+}
+
+} // namespace
+
+TForm6::TForm6(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName("Form6");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QFont windowFont("MS Sans Serif");
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+    setFixedSize(kClientWidth, kClientHeight);
+    centreOnScreen(*this);
+
+    createControls();
+    connectHandlers();
+    guarded([this] { FormCreate(); });
+}
+
+void TForm6::createControls()
+{
+    // Back to front: the frame beneath the icon, the click spot on top of it.
+    Bevel1 = place(new QFrame(this), "Bevel1", {8, 8, 34, 34});
+    Bevel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Image1 = place(new QLabel(this), "Image1", {8, 8, 32, 32});
+    Image2 = place(new ClickSpot(this), "Image2", {10, 20, 8, 5});
+
+    CRPanel1 = place(new TCRPanel(this), "CRPanel1", {48, 8, 200, 73});
+    CRPanel1->setInterval(1);
+    CRPanel1->setUseGradient(false);
+    CRPanel1->setDrawGlyph(false);
+    CRPanel1->setGlyphDrawType(TCRPanel::dgStrech);
+    CRPanel1->setBeginColor(Qt::black);
+    CRPanel1->setEndColor(Qt::black);
+    CRPanel1->setColor(Qt::black);
+    CRPanel1->setStrings(creditLines());
+    CRPanel1->setActive(true);
+
+    BitBtn1 = place(new QPushButton(this), "BitBtn1", {174, 88, 75, 25});
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    BitBtn1->setDefault(true);
+}
+
+void TForm6::connectHandlers()
+{
+    connectGuarded(Image2, &ClickSpot::clicked, this, &TForm6::Image2Click);
+    connectGuarded(CRPanel1, &TCRPanel::mousePressed, this, &TForm6::CRPanel1MouseDown);
+    connectGuarded(CRPanel1, &TCRPanel::mouseReleased, this, &TForm6::CRPanel1MouseUp);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TForm6::FormCreate()
+{
+    setWindowTitle(packText(64));
+    BitBtn1->setText("&" + packText(0));
+}
+
+void TForm6::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    guarded([this] { FormShow(); });
+}
+
+void TForm6::FormShow()
+{
+    Image1->setPixmap(QApplication::windowIcon().pixmap(Image1->size(), devicePixelRatioF()));
+    CRPanel1->appendLine(totalLine(65, kCorrect));
+    CRPanel1->appendLine(totalLine(66, kWrong));
+    CRPanel1->setColor(palette().color(QPalette::Button));
+}
+
+void TForm6::Image2Click()
+{
+    ProcessWide<SoundPlayer>::get().Play(programFile("nose.wav"));
+}
+
+void TForm6::CRPanel1MouseDown()
+{
+    CRPanel1->setInterval(0);
+}
+
+void TForm6::CRPanel1MouseUp()
+{
+    CRPanel1->setInterval(1);
+}

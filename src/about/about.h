@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+
+class ClickSpot;
+class QFrame;
+class QLabel;
+class QPushButton;
+class TCRPanel;
+
+// The about window: the program's icon, the credits scrolling in a panel with the pupil's
+// totals of right and wrong answers at their end, and an OK button. Holding a mouse button
+// down on the credits holds them still. A spot on the icon plays a little sound.
+class TForm6 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TForm6(QWidget* parent = nullptr);
+
+    // Plays "nose.wav" from the program's folder; a missing file plays nothing and says nothing.
+    void Image2Click();
+    // The credits stop while a mouse button is down on them and move on from there after.
+    void CRPanel1MouseDown();
+    void CRPanel1MouseUp();
+
+    QFrame* Bevel1;
+    QLabel* Image1;
+    ClickSpot* Image2;
+    TCRPanel* CRPanel1;
+    QPushButton* BitBtn1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createControls();
+    void connectHandlers();
+    void FormCreate();
+    // The icon, the totals at the credits' end and the credits' background, each time shown.
+    void FormShow();
+};
