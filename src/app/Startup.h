@@ -5,8 +5,9 @@
 class QApplication;
 
 // What runs before the main window is created: the application's title (it heads every
-// error box), its icon from the program folder and tooltip timing, then the store made whole: every missing value gets its
-// default and every configured file that has gone is pointed at the default again.
+// error box), its icon from the program folder and tooltip timing, then the store made whole:
+// every missing value gets its default and every configured file that has gone is pointed at
+// the default again.
 void prepareApplication(QApplication& application);
 
 // The store made whole, as above. The values it writes are read back at once but reach the
