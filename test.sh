@@ -4,6 +4,8 @@
 #   ./test.sh --asan   the suite under AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/
 #   ./test.sh --tsan   the suite under ThreadSanitizer, in build-tsan/
 #   ./test.sh --bench  builds the benchmarks in Release (build-bench/) and runs them
+#   ./test.sh --fuzz   builds the fuzzing programs with clang (build-fuzz/) and runs each for
+#                      FUZZ_SECONDS (default 60) under ASan and UBSan
 # Any further arguments go to ctest (for example -R Store).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -16,13 +18,21 @@ case "$variant" in
     --asan)  folder=build-asan;  options=(-DCMAKE_BUILD_TYPE=Debug "-DCALCORA_SANITIZE=address,undefined") ;;
     --tsan)  folder=build-tsan;  options=(-DCMAKE_BUILD_TYPE=Debug -DCALCORA_SANITIZE=thread) ;;
     --bench) folder=build-bench; options=(-DCMAKE_BUILD_TYPE=Release -DCALCORA_BUILD_TESTS=OFF -DCALCORA_BUILD_BENCHMARKS=ON) ;;
-    *) echo "test.sh: unknown option $variant (use --asan, --tsan or --bench)" >&2; exit 2 ;;
+    --fuzz)  folder=build-fuzz;  options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALCORA_BUILD_TESTS=OFF -DCALCORA_FUZZ=ON
+                                          -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14) ;;
+    *) echo "test.sh: unknown option $variant (use --asan, --tsan, --bench or --fuzz)" >&2; exit 2 ;;
 esac
 
 packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}")
 [[ $variant == --bench ]] && packages+=("${BENCH_PACKAGES[@]}")
+[[ $variant == --fuzz ]] && packages+=("${FUZZ_PACKAGES[@]}")
 ensure_packages "${packages[@]}"
 configure "$folder" "${options[@]}"
+
+if [[ $variant == --fuzz ]]; then
+    cmake --build "$folder" --target calcora_fuzzers
+    exec tests/fuzz/run.sh "$folder"
+fi
 cmake --build "$folder"
 
 if [[ $variant == --bench ]]; then

@@ -8,7 +8,9 @@
 BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev
     libgl-dev fonts-dejavu-core libcurl4-openssl-dev)
 TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils nginx-light)
-BENCH_PACKAGES=(libbenchmark-dev time)
+BENCH_PACKAGES=(libbenchmark-dev time xvfb)
+# libFuzzer comes with clang's runtime.
+FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
 ensure_packages() {
     local missing=()

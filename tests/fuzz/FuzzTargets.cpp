@@ -1,0 +1,26 @@
+#include "FuzzTargets.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+const std::vector<FuzzTarget>& fuzzTargets()
+{
+    static const std::vector<FuzzTarget> targets = {
+        {"store_file", fuzzStoreFile},
+        {"language_pack", fuzzLanguagePack},
+        {"color_text", fuzzColorText},
+        {"integer_text", fuzzIntegerText},
+        {"bitmap", fuzzBitmap},
+        {"avi_file", fuzzAviFile},
+        {"credits", fuzzCredits},
+    };
+    return targets;
+}
+
+void fuzzCheck(bool holds, const char* what)
+{
+    if (holds)
+        return;
+    std::fprintf(stderr, "fuzz check failed: %s\n", what);
+    std::abort();
+}
