@@ -1,5 +1,7 @@
 #include "LoopbackHttpServer.h"
 
+#include "PathText.h"
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -21,9 +23,7 @@ constexpr std::size_t kMaxRequestBytes = 1 << 20;
 
 bool equalNoCase(std::string_view a, std::string_view b)
 {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+    return lowerCaseLetters(std::string(a)) == lowerCaseLetters(std::string(b));
 }
 
 std::string_view trimmed(std::string_view text)
