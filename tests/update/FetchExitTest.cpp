@@ -23,10 +23,10 @@ struct ProbeRun {
     std::string output;
 };
 
-// Runs the probe and collects what it prints. posix_spawn, not QProcess: Qt's way of starting
-// a process runs code of this (sanitised, threaded) process in the child before the new
-// program, which leaves ThreadSanitizer's books here in disorder. A probe that has not ended
-// after a generous limit is killed.
+// Runs the probe and collects what it prints. posix_spawn, not QProcess: under
+// ThreadSanitizer, a probe started through QProcess left its books of this process in
+// disorder, and later tests in the same process then reported races on data that every side
+// touched under one lock. A probe that has not ended after a generous limit is killed.
 ProbeRun runProbe(std::vector<std::string> arguments)
 {
     arguments.insert(arguments.begin(), FETCH_EXIT_PROBE);
