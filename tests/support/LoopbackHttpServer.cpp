@@ -170,12 +170,6 @@ std::vector<HttpRequest> LoopbackHttpServer::requests() const
     return requests_;
 }
 
-int LoopbackHttpServer::openConnections() const
-{
-    const std::lock_guard lock(mutex_);
-    return openConnections_;
-}
-
 void LoopbackHttpServer::stop()
 {
     {
@@ -223,7 +217,6 @@ void LoopbackHttpServer::acceptLoop()
         const int noDelay = 1;
         ::setsockopt(socket, IPPROTO_TCP, TCP_NODELAY, &noDelay, sizeof noDelay);
         const std::lock_guard lock(mutex_);
-        ++openConnections_;
         connections_.emplace_back([this, socket] { serveConnection(socket); });
     }
 }
@@ -240,8 +233,6 @@ void LoopbackHttpServer::serveConnection(int socket)
     }
     ::shutdown(socket, SHUT_WR);
     ::close(socket);
-    const std::lock_guard lock(mutex_);
-    --openConnections_;
 }
 
 bool LoopbackHttpServer::receiveMore(int socket, std::string& received)
