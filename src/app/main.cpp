@@ -3,6 +3,7 @@
 
 #include "ErrorBox.h"
 #include "FirstPaint.h"
+#include "HTTPGetSession.h"
 #include "MenuWindows.h"
 #include "Startup.h"
 #include "Unit1.h"
@@ -12,6 +13,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    const FetchSession fetchSession;
     prepareApplication(application);
 
     int exitCode = 0;
