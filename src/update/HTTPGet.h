@@ -4,9 +4,11 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <memory>
 
 class THTTPGetThread;
+enum class FetchTarget;
 
 // Fetches one HTTP resource in a worker thread, into a text or into a file, and reports
 // progress, completion and failure as signals that always arrive on the GUI thread.
@@ -37,7 +39,7 @@ public:
     bool busy() const;
 
     QString AcceptTypes = "*/*";
-    QString Agent;
+    QString Agent = "Calcora";
     bool BinaryData = false;
     QString URL;
     bool UseCache = false;
@@ -48,10 +50,25 @@ public:
     QString Referer;
     bool WaitThread = false;
 
+    // For tests: how long a server may stay silent before the fetch fails (30 seconds).
+    void setStallTimeoutForTests(std::chrono::seconds timeout);
+    // For tests: whether the running fetch waits for the GUI thread to take a progress report.
+    bool progressHandOverWaiting() const;
+
 signals:
     // After every chunk; the sender is the worker, and it waits until the handlers return.
     void OnProgress(QObject* Sender, qint32 TotalSize, qint32 Readed);
     void OnDoneFile(QObject* Sender, const QString& FileName, qint32 FileSize);
     void OnDoneString(QObject* Sender, const QByteArray& Result);
     void OnError(QObject* Sender);
+
+private:
+    void startFetch(FetchTarget target);
+    // The completion step: the one event of the fetch, then idle again.
+    void FetchFinished();
+
+    // The running worker, null while idle. It is cleared only after the completion event's
+    // handlers have returned, so a fetch started from one of them is ignored.
+    THTTPGetThread* running_ = nullptr;
+    std::chrono::seconds stallTimeout_{30};
 };

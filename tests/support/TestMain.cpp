@@ -2,6 +2,7 @@
 // sound, the shell and the store replaced by test doubles, so that no test shows a box, makes
 // a noise, opens a browser or touches the user's own settings unless it asks for that itself.
 
+#include "HTTPGetSession.h"
 #include "MemoryConfigStore.h"
 #include "RecordingShell.h"
 #include "RecordingSoundPlayer.h"
@@ -24,6 +25,7 @@ int main(int argc, char* argv[])
     qputenv("XDG_RUNTIME_DIR", configHome.path().toLocal8Bit());
 
     QApplication application(argc, argv);
+    const FetchSession fetchSession;
     QApplication::setApplicationName("Calcora");
     ::testing::InitGoogleTest(&argc, argv);
 

@@ -1,0 +1,26 @@
+#include "HTTPGetSession.h"
+
+#include "HTTPGetThread.h"
+
+#include <curl/curl.h>
+
+#include <chrono>
+
+namespace {
+
+// A stopped transfer notices it within about a second, when libcurl next asks for progress.
+constexpr std::chrono::seconds kWorkersEndLimit{5};
+
+} // namespace
+
+FetchSession::FetchSession()
+{
+    curl_global_init(CURL_GLOBAL_DEFAULT);
+}
+
+FetchSession::~FetchSession()
+{
+    // A transfer still stuck after the limit keeps the library: the process ends around it.
+    if (stopFetchWorkers(kWorkersEndLimit))
+        curl_global_cleanup();
+}
