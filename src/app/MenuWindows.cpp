@@ -3,6 +3,7 @@
 #include "Unit1.h"
 #include "quiz.h"
 #include "settings.h"
+#include "update.h"
 
 void attachMenuWindows(TForm1& mainWindow)
 {
@@ -13,5 +14,9 @@ void attachMenuWindows(TForm1& mainWindow)
     mainWindow.SetMenuWindow(mainWindow.GenerateaQuiz1, [&mainWindow] {
         TForm2 composer(&mainWindow);
         composer.exec();
+    });
+    mainWindow.SetMenuWindow(mainWindow.CheckforUpdate1, [&mainWindow] {
+        TForm5 updateChecker(mainWindow);
+        updateChecker.exec();
     });
 }
