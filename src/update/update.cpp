@@ -161,6 +161,7 @@ void TForm5::FormClose()
     listPause_->stop();
     Animate1->setActive(false);
     WaitTicks = 0;
+    listFetchStarted_ = false;
     downloading_ = false;
     HTTPGet1->CancelFetch();
     HTTPGet2->CancelFetch();

@@ -84,6 +84,7 @@ private:
     void FormClose();
 
     void CheckForUpdates();
+    void StartListFetch();
     void ShowUpdates();
     void DownloadChecked();
     void InstallDownloads();
@@ -101,7 +102,8 @@ private:
     std::string receivedList_;
     // The folder of this run's downloads, chosen when the downloads start.
     std::string downloadFolder_;
-    // Whether a download of this run is under way, so that a fetch the window has cancelled
-    // itself reports nothing afterwards.
+    // Whether the list fetch or a download of this run is under way, so that a fetch the
+    // window has cancelled itself reports nothing afterwards.
+    bool listFetchStarted_ = false;
     bool downloading_ = false;
 };

@@ -84,21 +84,34 @@ void TForm5::Timer1Timer()
     if (WaitTicks == 0) {
         WaitTicks = 1;
         ProgressBar1->setValue(1);
-        HTTPGet1->URL = qtFilePath(updateListAddress(updateBase()));
-        HTTPGet1->FetchString();
+        StartListFetch();
     } else if (WaitTicks == kLastWaitTick) {
         ConnectionError();
     } else {
         ++WaitTicks;
         ProgressBar1->setValue(WaitTicks);
+        if (!listFetchStarted_)
+            StartListFetch();
     }
+}
+
+void TForm5::StartListFetch()
+{
+    // A fetch this window cancelled may still be winding down, and the component takes no new
+    // one until it has; the next tick tries again, within the same time-out.
+    if (HTTPGet1->busy())
+        return;
+    HTTPGet1->URL = qtFilePath(updateListAddress(updateBase()));
+    HTTPGet1->FetchString();
+    listFetchStarted_ = true;
 }
 
 void TForm5::HTTPGet1DoneString(const QByteArray& Result)
 {
     // Only the list this window is waiting for; one it gave up on says nothing more.
-    if (!Timer1->isActive())
+    if (!listFetchStarted_)
         return;
+    listFetchStarted_ = false;
     Timer1->stop();
     ProgressBar1->setValue(100);
     receivedList_ = Result.toStdString();
@@ -198,6 +211,11 @@ void TForm5::DownloadIt(const std::string& item)
     ProgressBar1->setValue(0);
     ProgressBar1->show();
     Animate1->setActive(true);
+    // A download this window cancelled may still be winding down; Timer2 tries again soon.
+    if (HTTPGet2->busy()) {
+        Timer2->start();
+        return;
+    }
     downloading_ = true;
     HTTPGet2->FetchFile();
 }
@@ -251,7 +269,7 @@ void TForm5::Timer2Timer()
 void TForm5::HTTPGet1Error()
 {
     // Only the list this window is waiting for; a fetch it cancelled itself says nothing more.
-    if (Timer1->isActive())
+    if (listFetchStarted_)
         ConnectionError();
 }
 
@@ -269,6 +287,7 @@ void TForm5::Button1Click()
     listPause_->stop();
     Animate1->setActive(false);
     WaitTicks = 0;
+    listFetchStarted_ = false;
     HTTPGet1->CancelFetch();
     SetLabel1(kBackText);
     ProgressBar1->setValue(0);
@@ -280,7 +299,9 @@ void TForm5::Button1Click()
 void TForm5::ConnectionError()
 {
     Timer1->stop();
+    Timer2->stop();
     listPause_->stop();
+    listFetchStarted_ = false;
     downloading_ = false;
     ProcessWide<SoundPlayer>::get().Beep();
     UpdateStep = 1;
