@@ -83,8 +83,9 @@ void copyIntoPlace(const std::string& downloaded, const std::string& installed, 
     if (!source.open(QIODevice::ReadOnly))
         throw AppError("Cannot open file " + downloaded);
     QSaveFile target(qtFilePath(installed));
+    // Flushed by hand first: a failure to write out the last bytes would not stop the commit.
     const bool written = target.open(QIODevice::WriteOnly) && target.write(source.readAll()) == source.size()
-        && target.commit();
+        && target.flush() && target.commit();
     if (!written) {
         target.cancelWriting();
         throw AppError("Calcora cannot write to its folder " + programDirectory() + ", so the update \""
