@@ -1,5 +1,6 @@
 #include "AppError.h"
 #include "DownloadFolder.h"
+#include "ScopedEnvironment.h"
 
 #include <QTemporaryDir>
 
@@ -15,33 +16,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// Sets an environment variable (or removes it) for one scope.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, std::optional<std::string> value)
-        : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            previous_ = old;
-        set(value);
-    }
-    ~ScopedEnvironment() { set(previous_); }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-private:
-    void set(const std::optional<std::string>& value)
-    {
-        if (value)
-            ::setenv(name_, value->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-
-    const char* name_;
-    std::optional<std::string> previous_;
-};
 
 fs::perms permissions(const fs::path& path)
 {
@@ -118,8 +92,9 @@ TEST_F(DownloadFolder, RefusesAFolderThatOthersCouldChange)
         } catch (const AppError& error) {
             EXPECT_EQ(std::string(error.what()), "Calcora does not download into " + downloads().string() + " because " + c.reason);
         }
-        if (fs::exists(elsewhere))
+        if (fs::exists(elsewhere)) {
             EXPECT_TRUE(fs::is_empty(elsewhere)) << "nothing is made through the link";
+        }
     }
 }
 

@@ -3,16 +3,43 @@
 #include "DownloadFolder.h"
 #include "ProgramDirectory.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace {
+
+constexpr int kGenerousMilliseconds = 30000;
+
+} // namespace
+
+UpdateWindowFixture::UpdateWindowFixture()
+{
+    setInterface("URL", server.url(kBasePath));
+}
+
 UpdateWindowFixture::~UpdateWindowFixture()
 {
     updates.reset();
-    for (const std::string& name : programFiles_)
+    for (const std::string& name : fileNames_) {
         QFile::remove(QString::fromStdString(programFolderFile(name)));
+        QFile::remove(QString::fromStdString(downloadedFile(name)));
+    }
+}
+
+void UpdateWindowFixture::cleanUp(const std::string& name)
+{
+    QFile::remove(QString::fromStdString(programFolderFile(name)));
+    QFile::remove(QString::fromStdString(downloadedFile(name)));
+    fileNames_.push_back(name);
 }
 
 TForm5& UpdateWindowFixture::openUpdates()
@@ -23,6 +50,51 @@ TForm5& UpdateWindowFixture::openUpdates()
     updates->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(updates.get()));
     return *updates;
+}
+
+void UpdateWindowFixture::serveList(const std::string& listText)
+{
+    server.serve(std::string(kBasePath) + "update201", HttpAnswer::page(listText));
+}
+
+void UpdateWindowFixture::serveFile(const std::string& name, HttpAnswer answer)
+{
+    cleanUp(name);
+    server.serve(kBasePath + name, std::move(answer));
+}
+
+void UpdateWindowFixture::serveFile(const std::string& name, const std::string& bytes)
+{
+    serveFile(name, HttpAnswer::page(bytes));
+}
+
+std::vector<std::string> UpdateWindowFixture::requestedPaths() const
+{
+    std::vector<std::string> paths;
+    for (const HttpRequest& request : server.requests())
+        paths.push_back(request.path);
+    return paths;
+}
+
+void UpdateWindowFixture::checkForUpdates()
+{
+    updates->Button2->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return updates->CheckListBox1->isVisible(); }, kGenerousMilliseconds))
+        << "no offer; the window says: " << updates->Label1->text().toStdString();
+}
+
+void UpdateWindowFixture::downloadChecked()
+{
+    updates->Button2->click();
+    waitForStep(3);
+}
+
+void UpdateWindowFixture::waitForStep(int step)
+{
+    EXPECT_TRUE(QTest::qWaitFor([&] { return updates->UpdateStep == step && updates->Button2->isEnabled(); },
+                                kGenerousMilliseconds))
+        << "step " << step << " not reached; at step " << updates->UpdateStep << ", saying "
+        << updates->Label1->text().toStdString();
 }
 
 QStringList UpdateWindowFixture::offeredNames() const
@@ -41,10 +113,35 @@ std::vector<bool> UpdateWindowFixture::checkedStates() const
     return states;
 }
 
-void UpdateWindowFixture::waitForStep(int step)
+std::string UpdateWindowFixture::packWith(const std::map<int, std::string>& replacedLines)
 {
-    EXPECT_TRUE(QTest::qWaitFor([&] { return updates->UpdateStep == step && updates->Button2->isEnabled(); }, 30000))
-        << "step " << step << " not reached; at step " << updates->UpdateStep;
+    std::ifstream shipped(CALCORA_MEDIA_DIR "/english.lng", std::ios::binary);
+    std::vector<std::string> lines = readPackLines(shipped, LanguagePack::kUsedLines);
+    for (const auto& [index, text] : replacedLines)
+        lines.at(static_cast<std::size_t>(index)) = text;
+    std::string pack;
+    for (const std::string& line : lines)
+        pack += line + "\r\n";
+    return pack;
+}
+
+std::string UpdateWindowFixture::packOfLines(int lines)
+{
+    std::string pack;
+    for (int line = 0; line < lines; ++line)
+        pack += "Text " + std::to_string(line) + "\r\n";
+    return pack;
+}
+
+std::string UpdateWindowFixture::bitmapOf(const QColor& color)
+{
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(picture.save(&buffer, "BMP"));
+    return bytes.toStdString();
 }
 
 std::string UpdateWindowFixture::programFolderFile(const std::string& name) const
@@ -57,7 +154,31 @@ std::string UpdateWindowFixture::downloadedFile(const std::string& name) const
     return downloadFolder() + name;
 }
 
-void UpdateWindowFixture::forgetAtEnd(const std::string& name)
+void UpdateWindowFixture::placeInProgramFolder(const std::string& name, const std::string& bytes)
 {
-    programFiles_.push_back(name);
+    cleanUp(name);
+    std::ofstream(programFolderFile(name), std::ios::binary) << bytes;
+}
+
+void UpdateWindowFixture::markInstalled(const std::string& name)
+{
+    store->WriteString("Update", name, "Installed");
+}
+
+std::string UpdateWindowFixture::updateMark(const std::string& name)
+{
+    return store->ReadString("Update", name, "");
+}
+
+std::string UpdateWindowFixture::fileBytes(const std::string& path)
+{
+    if (!fileExists(path))
+        return {};
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+bool UpdateWindowFixture::exists(const std::string& path)
+{
+    return QFile::exists(QString::fromStdString(path));
 }
