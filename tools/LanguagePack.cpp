@@ -78,16 +78,98 @@ constexpr std::array<std::string_view, 67> englishTexts = {
     "Wrong answers",               // 66
 };
 
-} // namespace
+// Button captions are kept about as short as the English ones: the buttons do not grow. The
+// pupil is spoken to as "du", as German primary schools do.
+constexpr std::array<std::string_view, 67> germanTexts = {
+    "OK",                          // 0  OK buttons
+    "Abbruch",                     // 1  "Abbrechen" is too wide beside the button's picture
+    "Ein",                         // 2  on/off switches in the settings
+    "Aus",                         // 3
+    "Addieren",                    // 4  operation buttons and quiz rows
+    "Subtrahieren",                // 5
+    "Multiplizieren",              // 6
+    "Dividieren",                  // 7
+    "Menü",                        // 8
+    "Arbeitsblatt erstellen",      // 9  menu items and window titles
+    "Einstellungen",               // 10
+    "Nach Updates suchen",         // 11
+    "Info",                        // 12
+    "Stufe",                       // 13 word before each level number
+    "Wähle eine Stufe:",           // 14 level description: heading, then one line per level
+    "einstellige Zahlen",          // 15
+    "zwei- und einstellige Zahlen", // 16
+    "zweistellige Zahlen",         // 17
+    "Zurück",                      // 18 drill round
+    "Weiter",                      // 19
+    "Richtig!",                    // 20 verdicts, shown in large letters between two buttons
+    "Noch mal!",                   // 21
+    "Blatt erstellen",             // 22 quiz composer
+    "Aufgaben",                    // 23
+    "Arbeitsblatt",                // 24 quiz document window
+    "Schrift",                     // 25
+    "Kopieren",                    // 26
+    "Drucken",                     // 27
+    "Speichern",                   // 28
+    "Das Arbeitsblatt konnte nicht gedruckt werden.", // 29
+    "Webseite",                    // 30 save dialog file types
+    "Textdatei",                   // 31
+    "Fenstertitel",                // 32 settings window
+    "Bewegte Knöpfe",              // 33
+    "Wählen...",                   // 34
+    "Hintergrund",                 // 35
+    "Bitmap-Bilder",               // 36
+    "Sprachpaket",                 // 37
+    "Sprachpakete",                // 38
+    "Töne",                        // 39
+    "Abspielen",                   // 40
+    "Ton",                         // 41
+    "Wave-Dateien",                // 42
+    "Farben",                      // 43
+    "Textfarben",                  // 44 colour swatch tooltips
+    "Farben für richtige Antworten", // 45
+    "Farben für falsche Antworten", // 46
+    "Beispiel",                    // 47
+    "Standardwerte",               // 48
+    "Hier kannst du im Internet nach neuen Sprachpaketen und Hintergrundbildern suchen. Klicke auf Start, um zu beginnen.", // 49 update checker
+    "Zurück",                      // 50
+    "Start",                       // 51
+    "Suche nach Updates, bitte warten...", // 52
+    "Der Update-Server ist nicht erreichbar. Bitte prüfe deine Internetverbindung und versuche es noch einmal.", // 53
+    "Wähle die gewünschten Updates:", // 54 one line above the list
+    "Keine neuen Updates",         // 55
+    "Schließen",                   // 56
+    "Einbauen",                    // 57 "Installieren..." is too wide for its button
+    "Geladen",                     // 58 download progress, in bytes
+    "Gesamt",                      // 59
+    "Wird geladen",                // 60
+    "Einbauen",                    // 61 install question: heading, then the question
+    "Möchtest du dieses Update jetzt einbauen?", // 62
+    "Alle Downloads sind fertig. Klicke auf Einbauen, um fortzufahren.", // 63
+    "Über Calcora",                // 64 about window
+    "Richtige Antworten",          // 65
+    "Falsche Antworten",           // 66
+};
 
-Bytes englishLanguagePack()
+Bytes packFile(const std::array<std::string_view, 67>& texts)
 {
     ByteBuffer out;
-    for (std::string_view text : englishTexts) {
+    for (std::string_view text : texts) {
         out.text(text);
         out.text("\r\n"); // CR LF: the pack stays readable in any Windows editor
     }
     return out.release();
+}
+
+} // namespace
+
+Bytes englishLanguagePack()
+{
+    return packFile(englishTexts);
+}
+
+Bytes germanLanguagePack()
+{
+    return packFile(germanTexts);
 }
 
 } // namespace calcora::media

@@ -8,4 +8,8 @@ namespace calcora::media {
 // its own decorations (" (+)", "...", ":", " >>>" and so on), so the texts carry none.
 Bytes englishLanguagePack();
 
+// deutsch.lng: the same texts in German, line for line, offered by the update server.
+// Written as UTF-8, which the program shows as such.
+Bytes germanLanguagePack();
+
 } // namespace calcora::media

@@ -10,6 +10,10 @@ namespace calcora::media {
 // and seamless when repeated in both directions.
 Image backgroundTile();
 
+// The second wallpaper, offered by the update server: a school chalkboard, dark green with
+// the faint traces of wiped-off chalk. Also seamless, and as quiet behind white text.
+Image chalkboardTile();
+
 // The update checker's looping animation: a page travels from a cloud down into a tray.
 inline constexpr int updateAnimationFramesPerSecond = 12;
 std::vector<Image> updateAnimationFrames();

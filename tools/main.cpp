@@ -1,6 +1,7 @@
-// calcora_make_media: writes every file of the program's media folder into the folder
-// given as the only argument. The output depends on nothing but this code, so running it
-// again gives the same bytes, and the committed media can be checked against it.
+// calcora_make_media: writes every file of the program's media folder into the first folder
+// given, and the files of a sample update server into the second. The output depends on
+// nothing but this code, so running it again gives the same bytes, and the committed folders
+// can be checked against it.
 
 #include "AviWriter.h"
 #include "BmpWriter.h"
@@ -8,6 +9,7 @@
 #include "PictureRecipes.h"
 #include "PngWriter.h"
 #include "SoundRecipes.h"
+#include "UpdateList.h"
 #include "WavWriter.h"
 
 #include <exception>
@@ -42,6 +44,24 @@ std::vector<std::pair<std::string, Bytes>> allMediaFiles()
     };
 }
 
+// What the update checker finds on the server: the list (at both of its addresses) and the
+// files it offers.
+constexpr media::UpdateOffer updateOffers[] = {
+    {"1", "Deutsch (German)", "deutsch.lng"},
+    {"2", "Chalkboard background", "chalkboard.bmp"},
+};
+
+std::vector<std::pair<std::string, Bytes>> allUpdateFiles()
+{
+    const Bytes list = media::updateListDocument(updateOffers);
+    return {
+        {"update201", list}, // read where the user has set the server's address by hand
+        {"update", list},    // read at the built-in address
+        {"deutsch.lng", media::germanLanguagePack()},
+        {"chalkboard.bmp", media::bmpFile(media::chalkboardTile())},
+    };
+}
+
 void writeFile(const std::filesystem::path& path, const Bytes& bytes)
 {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
@@ -50,19 +70,24 @@ void writeFile(const std::filesystem::path& path, const Bytes& bytes)
         throw std::runtime_error("cannot write " + path.string());
 }
 
+void writeFolder(const std::filesystem::path& folder, const std::vector<std::pair<std::string, Bytes>>& files)
+{
+    std::filesystem::create_directories(folder);
+    for (const auto& [name, bytes] : files)
+        writeFile(folder / name, bytes);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::cerr << "usage: calcora_make_media OUTPUT_FOLDER\n";
+    if (argc != 3) {
+        std::cerr << "usage: calcora_make_media MEDIA_FOLDER UPDATES_FOLDER\n";
         return 2;
     }
     try {
-        const std::filesystem::path folder = argv[1];
-        std::filesystem::create_directories(folder);
-        for (const auto& [name, bytes] : allMediaFiles())
-            writeFile(folder / name, bytes);
+        writeFolder(argv[1], allMediaFiles());
+        writeFolder(argv[2], allUpdateFiles());
     } catch (const std::exception& error) {
         std::cerr << "calcora_make_media: " << error.what() << '\n';
         return 1;

@@ -185,7 +185,9 @@ TEST_F(AnimationControlTest, AFileItCannotReadLeavesItBlankWithoutAnError)
     EXPECT_TRUE(dialogs->errors.isEmpty());
 }
 
-TEST_F(AnimationControlTest, Screenshot)
+// Pictures of the control in a window, a third of the way through the movie each, for a
+// person to look at.
+TEST_F(AnimationControlTest, Screenshots)
 {
     QWidget window;
     window.resize(66, 66);
@@ -193,9 +195,11 @@ TEST_F(AnimationControlTest, Screenshot)
     animation->setGeometry(9, 9, 48, 48);
     animation->setFileName(kShippedAnimation);
     animation->setActive(true);
-    for (int frame : {0, 20, 40}) {
-        while (animation->currentFrame() != frame)
-            QMetaObject::invokeMethod(animation->findChild<QTimer*>("frameTimer"), "timeout");
+    QTimer* timer = animation->findChild<QTimer*>("frameTimer");
+    for (int frame : {0, 16, 32}) {
+        for (int ticks = 0; animation->currentFrame() < frame && ticks < 48; ++ticks)
+            QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+        EXPECT_EQ(animation->currentFrame(), frame);
         EXPECT_TRUE(saveScreenshot(window, QString("animation-frame-%1").arg(frame)));
     }
 }
