@@ -11,6 +11,19 @@ namespace {
 // Generous: a fetch under ThreadSanitizer on a busy machine may take long, but never this.
 constexpr int kWaitLimitMilliseconds = 120'000;
 
+// A proxy the machine may have configured must not stand between the tests and their own
+// loopback server.
+class LoopbackWithoutProxy : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        qputenv("no_proxy", "127.0.0.1,localhost");
+        qputenv("NO_PROXY", "127.0.0.1,localhost");
+    }
+};
+
+const auto* const loopbackWithoutProxy = ::testing::AddGlobalTestEnvironment(new LoopbackWithoutProxy);
+
 } // namespace
 
 FetchEvents::FetchEvents(THTTPGet& fetch, bool withProgress)
