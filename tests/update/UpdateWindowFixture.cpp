@@ -35,7 +35,7 @@ UpdateWindowFixture::~UpdateWindowFixture()
     }
 }
 
-void UpdateWindowFixture::cleanUp(const std::string& name)
+void UpdateWindowFixture::removeNowAndAtEnd(const std::string& name)
 {
     QFile::remove(QString::fromStdString(programFolderFile(name)));
     QFile::remove(QString::fromStdString(downloadedFile(name)));
@@ -59,7 +59,7 @@ void UpdateWindowFixture::serveList(const std::string& listText)
 
 void UpdateWindowFixture::serveFile(const std::string& name, HttpAnswer answer)
 {
-    cleanUp(name);
+    removeNowAndAtEnd(name);
     server.serve(kBasePath + name, std::move(answer));
 }
 
@@ -156,7 +156,7 @@ std::string UpdateWindowFixture::downloadedFile(const std::string& name) const
 
 void UpdateWindowFixture::placeInProgramFolder(const std::string& name, const std::string& bytes)
 {
-    cleanUp(name);
+    removeNowAndAtEnd(name);
     std::ofstream(programFolderFile(name), std::ios::binary) << bytes;
 }
 

@@ -83,10 +83,10 @@ protected:
     // Where the store's base points on the server.
     static constexpr const char* kBasePath = "/calcora/updates/";
 
-private:
     // Removes a file of that name from the program folder and the download folder now and
     // again at the end.
-    void cleanUp(const std::string& name);
+    void removeNowAndAtEnd(const std::string& name);
 
+private:
     std::vector<std::string> fileNames_;
 };
