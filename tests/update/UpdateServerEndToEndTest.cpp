@@ -103,10 +103,10 @@ public:
             if (!process_.waitForStarted(kGenerousMilliseconds))
                 return false;
             // It either takes connections or ends, when it could not listen on the port.
-            QTest::qWaitFor([&] { return process_.state() == QProcess::NotRunning || accepts(port_); },
-                            kGenerousMilliseconds);
-            if (process_.state() == QProcess::Running)
-                return accepts(port_);
+            const bool settled = QTest::qWaitFor(
+                [&] { return process_.state() == QProcess::NotRunning || accepts(port_); }, kGenerousMilliseconds);
+            if (!settled || process_.state() == QProcess::Running)
+                return settled;
         }
         return false;
     }

@@ -11,15 +11,32 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
-#include <sstream>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr int kGenerousMilliseconds = 30000;
 
 } // namespace
+
+ProgramFolderLock::ProgramFolderLock()
+    : file_(::open(programFile(".update-tests.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
+{
+    EXPECT_NE(file_, -1) << "the program folder's lock file cannot be opened";
+    while (file_ != -1 && ::flock(file_, LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+ProgramFolderLock::~ProgramFolderLock()
+{
+    if (file_ != -1)
+        ::close(file_);
+}
 
 UpdateWindowFixture::UpdateWindowFixture()
 {

@@ -28,11 +28,27 @@ inline void PrintTo(const QStringList& texts, std::ostream* out)
     *out << '}';
 }
 
+// Holds the program folder for one test process at a time: the update tests install into it
+// and look at its files, and CTest runs tests side by side.
+class ProgramFolderLock {
+public:
+    ProgramFolderLock();
+    ~ProgramFolderLock();
+    ProgramFolderLock(const ProgramFolderLock&) = delete;
+    ProgramFolderLock& operator=(const ProgramFolderLock&) = delete;
+
+private:
+    int file_ = -1;
+};
+
 // The main window on a first-run store whose "URL" names a loopback server, with the update
 // checker opened over it. The checker is shown without waiting for it, so a test can click it
 // and read it. The files a test serves or places are removed from the program folder and the
 // download folder before it and after it.
 class UpdateWindowFixture : public MainWindowFixture {
+private:
+    ProgramFolderLock programFolderLock_;
+
 protected:
     UpdateWindowFixture();
     ~UpdateWindowFixture() override;
