@@ -78,6 +78,9 @@ protected:
     void done(int result) override;
 
 private:
+    // The store's mark of an installed update, a value named after it in section "Update".
+    static constexpr const char* kInstalledMark = "Installed";
+
     void createControls();
     void connectHandlers();
     void FormCreate();

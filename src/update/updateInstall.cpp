@@ -28,8 +28,6 @@ using namespace config;
 
 namespace {
 
-constexpr const char* kInstalled = "Installed";
-
 // Whether the file is a language pack with every line the program uses.
 bool isUsableLanguagePack(const std::string& path)
 {
@@ -53,26 +51,15 @@ bool isBitmapPicture(const std::string& path)
     return true;
 }
 
-// An update that is not what its kind says is removed and reported; nothing is recorded.
-void requireDownloadOfKind(const std::string& downloaded, const std::string& name, bool isOfKind,
-                           const char* kindText)
-{
-    if (isOfKind)
-        return;
-    QFile::remove(qtFilePath(downloaded));
-    throw AppError("The update \"" + name + "\" was not installed because the downloaded file is not " + kindText);
-}
+// What an update of an installed kind must be, with the words that say so.
+struct InstalledKind {
+    bool (*isOfKind)(const std::string& path);
+    const char* downloadText;
+    const char* replacedText;
+};
 
-// A file already in the program folder is replaced only by one of its own kind: an update
-// never overwrites the program, its libraries or other media.
-void requireReplaceable(const std::string& installed, bool (*isOfKind)(const std::string&), const char* kindText)
-{
-    const QFileInfo target(qtFilePath(installed));
-    if (!target.exists() && !target.isSymLink())
-        return;
-    if (target.isSymLink() || !target.isFile() || !isOfKind(installed))
-        throw AppError("Calcora did not replace " + installed + " because it is not " + kindText);
-}
+const InstalledKind kLanguagePackKind{isUsableLanguagePack, "a language pack Calcora can use", "a language pack"};
+const InstalledKind kBackgroundKind{isBitmapPicture, "a bitmap picture", "a bitmap picture"};
 
 // Copies the download into a new file beside the target and renames it over the target, so
 // the target is at every moment the old file or the whole new one, even when the two folders
@@ -91,6 +78,27 @@ void copyIntoPlace(const std::string& downloaded, const std::string& installed, 
         throw AppError("Calcora cannot write to its folder " + programDirectory() + ", so the update \""
                        + name + "\" was not installed");
     }
+}
+
+// Puts a download into the program folder and gives the path it has there. A download that
+// is not what its kind says is removed and reported. A file already there is replaced only by
+// one of its own kind: an update never overwrites the program, its libraries or other media.
+std::string installInProgramFolder(const std::string& name, const std::string& downloaded,
+                                   const std::string& file, const InstalledKind& kind)
+{
+    if (!kind.isOfKind(downloaded)) {
+        QFile::remove(qtFilePath(downloaded));
+        throw AppError("The update \"" + name + "\" was not installed because the downloaded file is not "
+                       + kind.downloadText);
+    }
+    const std::string installed = programFile(file);
+    const QFileInfo target(qtFilePath(installed));
+    if ((target.exists() || target.isSymLink())
+        && (target.isSymLink() || !target.isFile() || !kind.isOfKind(installed)))
+        throw AppError("Calcora did not replace " + installed + " because it is not " + kind.replacedText);
+    copyIntoPlace(downloaded, installed, name);
+    QFile::remove(qtFilePath(downloaded));
+    return installed;
 }
 
 } // namespace
@@ -123,32 +131,20 @@ void TForm5::InstallDownloads()
 
 void TForm5::InstallLanguagePack(const std::string& name, const std::string& file)
 {
-    const std::string downloaded = DownloadTarget(file);
-    requireDownloadOfKind(downloaded, name, isUsableLanguagePack(downloaded), "a language pack Calcora can use");
-    const std::string installed = programFile(file);
-    requireReplaceable(installed, isUsableLanguagePack, "a language pack");
-    copyIntoPlace(downloaded, installed, name);
-    QFile::remove(qtFilePath(downloaded));
-
+    const std::string installed = installInProgramFolder(name, DownloadTarget(file), file, kLanguagePackKind);
     auto& store = ProcessWide<ConfigStore>::get();
     store.WriteString(kInterface, kLanguagePack, installed);
     ProcessWide<LanguagePack>::get().Reload(store);
     mainWindow_.Recaption();
-    store.WriteString(kUpdate, name, kInstalled);
+    store.WriteString(kUpdate, name, kInstalledMark);
 }
 
 void TForm5::InstallBackground(const std::string& name, const std::string& file)
 {
-    const std::string downloaded = DownloadTarget(file);
-    requireDownloadOfKind(downloaded, name, isBitmapPicture(downloaded), "a bitmap picture");
-    const std::string installed = programFile(file);
-    requireReplaceable(installed, isBitmapPicture, "a bitmap picture");
-    copyIntoPlace(downloaded, installed, name);
-    QFile::remove(qtFilePath(downloaded));
-
+    const std::string installed = installInProgramFolder(name, DownloadTarget(file), file, kBackgroundKind);
     auto& store = ProcessWide<ConfigStore>::get();
     store.WriteString(kInterface, kBackgroundImage, installed);
     loadBitmapFile(mainWindow_.OvoWallPaperBMP1->Bitmap(), installed);
     mainWindow_.OvoWallPaperBMP1->update();
-    store.WriteString(kUpdate, name, kInstalled);
+    store.WriteString(kUpdate, name, kInstalledMark);
 }

@@ -33,8 +33,6 @@ namespace {
 // The list has this many ticks of Timer1 (200 ms each) to arrive.
 constexpr int kLastWaitTick = 100;
 
-constexpr const char* kInstalled = "Installed";
-
 // Back puts this text in place of the introduction, in English whatever the language pack.
 constexpr const char* kBackText =
     "Calcora has the ability of connecting to our web server and checking the availability of "
@@ -153,7 +151,7 @@ void TForm5::ArrangeUpdates(const std::string& listText)
 {
     auto& store = ProcessWide<ConfigStore>::get();
     UpdateList = arrangeUpdates(listText, [&store](const std::string& name, const std::string& file) {
-        return store.ReadString(kUpdate, name, "") == kInstalled && fileExists(programFile(file));
+        return store.ReadString(kUpdate, name, "") == kInstalledMark && fileExists(programFile(file));
     });
 }
 
