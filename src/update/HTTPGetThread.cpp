@@ -68,10 +68,8 @@ public:
 
     void leave(FetchJob* job)
     {
-        {
-            const std::lock_guard lock(mutex_);
-            jobs_.erase(job);
-        }
+        const std::lock_guard lock(mutex_);
+        jobs_.erase(job);
         ended_.notify_all();
     }
 
@@ -95,10 +93,11 @@ private:
     std::set<FetchJob*> jobs_;
 };
 
+// Never destroyed: a transfer that is still ending when the process exits may touch it.
 RunningWorkers& runningWorkers()
 {
-    static RunningWorkers workers;
-    return workers;
+    static auto* const workers = new RunningWorkers;
+    return *workers;
 }
 
 QMetaMethod workerMethod(const char* signature)

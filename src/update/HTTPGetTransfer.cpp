@@ -1,5 +1,6 @@
 #include "HTTPGetTransfer.h"
 
+#include "PathText.h"
 #include "UrlSplit.h"
 
 #include <curl/curl.h>
@@ -31,10 +32,7 @@ bool headerTextsAreSafe(const FetchRequest& request)
 bool isAcceptableHeader(std::string_view line)
 {
     constexpr std::string_view name = "content-length:";
-    const bool isLength = line.size() >= name.size()
-        && std::equal(name.begin(), name.end(), line.begin(),
-                      [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? char(b - 'A' + 'a') : b); });
-    if (!isLength)
+    if (lowerCaseLetters(std::string(line.substr(0, name.size()))) != name)
         return true;
     line.remove_prefix(name.size());
     const auto first = line.find_first_not_of(" \t");

@@ -1,16 +1,15 @@
 #include "UrlSplit.h"
 
+#include "PathText.h"
+
 #include <algorithm>
 
 namespace {
 
+// The prefix is given in small letters.
 bool startsWithNoCase(std::string_view text, std::string_view prefix)
 {
-    return text.size() >= prefix.size()
-        && std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-               return lower(a) == lower(b);
-           });
+    return lowerCaseLetters(std::string(text.substr(0, prefix.size()))) == prefix;
 }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }

@@ -1,5 +1,7 @@
 #include "LoopbackHttpServer.h"
 
+#include "PathText.h"
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -21,9 +23,7 @@ constexpr std::size_t kMaxRequestBytes = 1 << 20;
 
 bool equalNoCase(std::string_view a, std::string_view b)
 {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+    return lowerCaseLetters(std::string(a)) == lowerCaseLetters(std::string(b));
 }
 
 std::string_view trimmed(std::string_view text)
@@ -170,12 +170,6 @@ std::vector<HttpRequest> LoopbackHttpServer::requests() const
     return requests_;
 }
 
-int LoopbackHttpServer::openConnections() const
-{
-    const std::lock_guard lock(mutex_);
-    return openConnections_;
-}
-
 void LoopbackHttpServer::stop()
 {
     {
@@ -223,7 +217,6 @@ void LoopbackHttpServer::acceptLoop()
         const int noDelay = 1;
         ::setsockopt(socket, IPPROTO_TCP, TCP_NODELAY, &noDelay, sizeof noDelay);
         const std::lock_guard lock(mutex_);
-        ++openConnections_;
         connections_.emplace_back([this, socket] { serveConnection(socket); });
     }
 }
@@ -240,8 +233,6 @@ void LoopbackHttpServer::serveConnection(int socket)
     }
     ::shutdown(socket, SHUT_WR);
     ::close(socket);
-    const std::lock_guard lock(mutex_);
-    --openConnections_;
 }
 
 bool LoopbackHttpServer::receiveMore(int socket, std::string& received)

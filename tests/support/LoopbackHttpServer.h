@@ -88,8 +88,6 @@ public:
 
     // Every request received so far, in order of arrival.
     std::vector<HttpRequest> requests() const;
-    // How many connections are still being served.
-    int openConnections() const;
 
     // Ends every connection and the server's threads; waits until they are gone.
     void stop();
@@ -117,7 +115,6 @@ private:
     std::map<std::string, HttpAnswer> answers_;
     std::vector<HttpRequest> requests_;
     std::vector<std::thread> connections_;
-    int openConnections_ = 0;
 };
 
 // A loopback port on which nothing listens: a connection to it is refused. The port stays

@@ -42,6 +42,11 @@ struct OutcomeCase {
     std::chrono::seconds stallTimeout{30};
 };
 
+void PrintTo(const OutcomeCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class FetchOutcome : public FetchTest, public ::testing::WithParamInterface<OutcomeCase> {};
 
 TEST_P(FetchOutcome, EndsWithOneEventAndTheBytesReceived)
