@@ -152,8 +152,6 @@ private:
     // The sample under a pair of swatches (0 text, 1 correct, 2 wrong) and in its colours.
     void MoveSampleUnder(int pair);
     void ColorSampleFrom(int pair);
-    // The main window's captions of the screen in view, from the reloaded language pack.
-    void RecaptionMainWindow();
 
     TForm1& mainWindow_;
     // Whether the opening got as far as showing the stored values. Until it has, the controls

@@ -51,16 +51,5 @@ void TForm4::BitBtn1Click()
     setTextColor(mainWindow_.Label4, toQColor(Panel3->color()));
     setTextColor(mainWindow_.Label5, toQColor(Panel4->color()));
     ProcessWide<LanguagePack>::get().Reload(store);
-    mainWindow_.SetMenuCaptions();
-    RecaptionMainWindow();
-}
-
-void TForm4::RecaptionMainWindow()
-{
-    if (mainWindow_.OperationMenuInView()) {
-        mainWindow_.SetOperationMenuCaptions();
-        return;
-    }
-    mainWindow_.SetLevelMenuCaptions();
-    mainWindow_.SetLevelDescriptionText();
+    mainWindow_.Recaption();
 }

@@ -80,6 +80,9 @@ public:
     void SetLevelDescriptionText();
     // Whether the operation menu, rather than the level menu, is the screen in view.
     bool OperationMenuInView() const;
+    // After another language pack has been loaded: the pop-up menu's captions and those of
+    // the screen in view. Captions of the other screen change when it is next laid out.
+    void Recaption();
 
     int CurrentOperation = 1;
     int CurrentLevel = 1;

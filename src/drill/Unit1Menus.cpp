@@ -166,6 +166,17 @@ void TForm1::SetLevelDescriptionText()
     }
 }
 
+void TForm1::Recaption()
+{
+    SetMenuCaptions();
+    if (OperationMenuInView()) {
+        SetOperationMenuCaptions();
+        return;
+    }
+    SetLevelMenuCaptions();
+    SetLevelDescriptionText();
+}
+
 void TForm1::SoundTimer()
 {
     Sound->stop();

@@ -1,0 +1,179 @@
+// The update checker's creation: its controls at their design places, the handlers behind
+// them, the opening texts, and its closing.
+
+#include "update.h"
+
+#include "AnimationControl.h"
+#include "ErrorBox.h"
+#include "HTTPGet.h"
+#include "ProgramDirectory.h"
+#include "ScreenCentre.h"
+#include "Unit1.h"
+#include "UpdateList.h"
+#include "WindowTimer.h"
+#include "WindowValues.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+
+namespace {
+
+constexpr int kClientWidth = 280;
+constexpr int kClientHeight = 144;
+constexpr int kLabel1Width = 208;
+constexpr int kAnimationStopFrame = 45;
+constexpr int kListPauseMilliseconds = 500;
+constexpr const char* kAgent = "Calcora 2.01";
+
+template <class Control>
+Control* place(Control* control, const char* name, QRect geometry)
+{
+    control->setObjectName(name);
+    control->setGeometry(geometry);
+    return control;
+}
+
+} // namespace
+
+TForm5::TForm5(TForm1& mainWindow)
+    : QDialog(&mainWindow)
+    , mainWindow_(mainWindow)
+{
+    setObjectName("Form5");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(QFont("MS Sans Serif", 8));
+    centreOnScreen(*this);
+
+    createControls();
+    connectHandlers();
+    guarded([this] { FormCreate(); });
+}
+
+void TForm5::createControls()
+{
+    Bevel1 = place(new QFrame(this), "Bevel1", {8, 8, 51, 51});
+    Bevel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Animate1 = place(new AnimationControl(this), "Animate1", {9, 9, 48, 48});
+
+    Label1 = createLabel(this, "Label1", {64, 8});
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    CheckListBox1 = place(new QListWidget(this), "CheckListBox1", {64, 24, 209, 81});
+    CheckListBox1->hide();
+
+    Label2 = createLabel(this, "Label2", {64, 72});
+
+    ProgressBar1 = place(new QProgressBar(this), "ProgressBar1", {64, 88, 208, 16});
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->hide();
+
+    Button1 = place(new QPushButton(this), "Button1", {64, 112, 65, 25});
+    Button1->setEnabled(false);
+    Button2 = place(new QPushButton(this), "Button2", {136, 112, 65, 25});
+    Button2->setDefault(true);
+    BitBtn1 = place(new QPushButton(this), "BitBtn1", {208, 112, 65, 25});
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+
+    const auto fetcher = [this](const char* name) {
+        auto* created = new THTTPGet(this);
+        created->setObjectName(name);
+        created->AcceptTypes = "*/*";
+        created->Agent = kAgent;
+        created->BinaryData = false;
+        created->UseCache = false;
+        created->WaitThread = false;
+        return created;
+    };
+    HTTPGet1 = fetcher("HTTPGet1");
+    HTTPGet2 = fetcher("HTTPGet2");
+
+    const auto timer = [this](const char* name, int interval) {
+        auto* created = new QTimer(this);
+        created->setObjectName(name);
+        setWindowTimerInterval(*created, interval);
+        return created;
+    };
+    Timer1 = timer("Timer1", 200);
+    Timer2 = timer("Timer2", 1);
+    listPause_ = timer("ListPause", kListPauseMilliseconds);
+    listPause_->setSingleShot(true);
+}
+
+void TForm5::connectHandlers()
+{
+    connectGuarded(Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
+    connectGuarded(Button2, &QPushButton::clicked, this, &TForm5::Button2Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+    // Toggling a box with the mouse or the space bar; the window's own filling is not a toggle.
+    connectGuarded(CheckListBox1, &QListWidget::itemChanged, this, &TForm5::CheckListBox1ClickCheck);
+
+    connectGuardedTimer(Timer1, this, &TForm5::Timer1Timer);
+    connectGuardedTimer(Timer2, this, &TForm5::Timer2Timer);
+    connectGuardedTimer(listPause_, this, &TForm5::ShowUpdates);
+
+    connect(HTTPGet1, &THTTPGet::OnDoneString, this, [this](QObject*, const QByteArray& result) {
+        guarded([&] { HTTPGet1DoneString(result); });
+    });
+    connectGuarded(HTTPGet1, &THTTPGet::OnError, this, &TForm5::HTTPGet1Error);
+    connect(HTTPGet2, &THTTPGet::OnProgress, this, [this](QObject*, qint32 totalSize, qint32 readed) {
+        guarded([&] { HTTPGet2Progress(totalSize, readed); });
+    });
+    connect(HTTPGet2, &THTTPGet::OnDoneFile, this, [this](QObject*, const QString& fileName, qint32 fileSize) {
+        guarded([&] { HTTPGet2DoneFile(fileName, fileSize); });
+    });
+    connectGuarded(HTTPGet2, &THTTPGet::OnError, this, &TForm5::HTTPGet2Error);
+}
+
+void TForm5::FormCreate()
+{
+    Animate1->setFileName(programFile("update.avi"));
+    Animate1->setStopFrame(kAnimationStopFrame);
+    setWindowTitle(packText(11));
+    SetLabel1(packText(49));
+    Button1->setText("<<< " + packText(50));
+    Button2->setText(packText(51) + " >>>");
+    BitBtn1->setText(packText(1));
+    WaitTicks = 0;
+    UpdateStep = 1;
+    UpdateList.clear();
+}
+
+void TForm5::done(int result)
+{
+    guarded([this] { FormClose(); });
+    QDialog::done(result);
+}
+
+void TForm5::FormClose()
+{
+    Timer1->stop();
+    Timer2->stop();
+    listPause_->stop();
+    Animate1->setActive(false);
+    WaitTicks = 0;
+    listFetchStarted_ = false;
+    downloading_ = false;
+    HTTPGet1->CancelFetch();
+    HTTPGet2->CancelFetch();
+}
+
+void TForm5::SetLabel1(const QString& text)
+{
+    Label1->setText(text);
+    Label1->resize(kLabel1Width, Label1->heightForWidth(kLabel1Width));
+}
+
+std::string TForm5::UpdateItemField(const std::string& item, int field)
+{
+    return ::UpdateItemField(item, field);
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QDialog>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class AnimationControl;
+class QByteArray;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+class TForm1;
+class THTTPGet;
+
+// The update checker: a small wizard driven by its Next button. It fetches the update
+// server's list, offers the updates not yet installed in a check list, downloads the ones the
+// user keeps checked one after the other, and installs each language pack and background
+// picture after asking. A failed fetch, or a list that has not come within about 20 seconds,
+// brings it back to its first step.
+class TForm5 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TForm5(TForm1& mainWindow);
+
+    // Next: check, download, install or close, by the step the wizard is at.
+    void Button2Click();
+    // Back, while the list is being fetched: stop and show the introduction.
+    void Button1Click();
+    // Starts the list fetch on its first tick; later ticks move the bar, and the 101st gives up.
+    void Timer1Timer();
+    void HTTPGet1DoneString(const QByteArray& Result);
+    void HTTPGet1Error();
+    void HTTPGet2Error();
+    // A check box was toggled: Next downloads while something is checked, else closes.
+    void CheckListBox1ClickCheck();
+    void HTTPGet2Progress(qint32 TotalSize, qint32 Readed);
+    void HTTPGet2DoneFile(const QString& FileName, qint32 FileSize);
+    // Starts the next download, or, after the last, offers the installation.
+    void Timer2Timer();
+
+    // Fills UpdateList with the list's items that can be offered and are not installed.
+    void ArrangeUpdates(const std::string& listText);
+    static std::string UpdateItemField(const std::string& item, int field);
+    void DownloadIt(const std::string& item);
+    // After a failed fetch or the time-out: a beep, the failure's text, and back to step 1.
+    void ConnectionError();
+
+    QFrame* Bevel1;
+    AnimationControl* Animate1;
+    QLabel* Label1;
+    QListWidget* CheckListBox1;
+    QLabel* Label2;
+    QProgressBar* ProgressBar1;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* BitBtn1;
+    THTTPGet* HTTPGet1;
+    THTTPGet* HTTPGet2;
+    QTimer* Timer1;
+    QTimer* Timer2;
+
+    // What Next does: 1 check for updates, 2 download, 3 install, 4 close.
+    int UpdateStep = 1;
+    int WaitTicks = 0;
+    // The items offered, then the ones to download, in list order; the check list shows their
+    // names entry by entry.
+    std::vector<std::string> UpdateList;
+    std::size_t DownloadIndex = 0;
+
+protected:
+    // Cancel, Esc, the close box and the last steps all end the window here.
+    void done(int result) override;
+
+private:
+    // The store's mark of an installed update, a value named after it in section "Update".
+    static constexpr const char* kInstalledMark = "Installed";
+
+    void createControls();
+    void connectHandlers();
+    void FormCreate();
+    void FormClose();
+
+    void CheckForUpdates();
+    void StartListFetch();
+    void ShowUpdates();
+    void DownloadChecked();
+    void InstallDownloads();
+    void InstallLanguagePack(const std::string& name, const std::string& file);
+    void InstallBackground(const std::string& name, const std::string& file);
+
+    // Label1 keeps its width whatever its text; its words wrap within it.
+    void SetLabel1(const QString& text);
+    void ShowNextOrClose(bool somethingChecked);
+    std::string DownloadTarget(const std::string& file) const;
+
+    TForm1& mainWindow_;
+    // Holds the list for a moment with the bar full, before the offer is shown.
+    QTimer* listPause_;
+    std::string receivedList_;
+    // The folder of this run's downloads, chosen when the downloads start.
+    std::string downloadFolder_;
+    // Whether the list fetch or a download of this run is under way, so that a fetch the
+    // window has cancelled itself reports nothing afterwards.
+    bool listFetchStarted_ = false;
+    bool downloading_ = false;
+};

@@ -1,0 +1,315 @@
+// The update checker's steps up to the installation: fetching the list with its time-out,
+// the offer, the downloads one after the other, Back and the connection failure.
+
+#include "update.h"
+
+#include "AnimationControl.h"
+#include "ConfigNames.h"
+#include "ConfigStore.h"
+#include "DisplayText.h"
+#include "DownloadFolder.h"
+#include "HTTPGet.h"
+#include "ProcessWide.h"
+#include "ProgramDirectory.h"
+#include "SoundPlayer.h"
+#include "UpdateList.h"
+#include "WindowValues.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+
+#include <algorithm>
+
+using namespace config;
+
+namespace {
+
+// The list has this many ticks of Timer1 (200 ms each) to arrive.
+constexpr int kLastWaitTick = 100;
+
+// Back puts this text in place of the introduction, in English whatever the language pack.
+constexpr const char* kBackText =
+    "Calcora has the ability of connecting to our web server and checking the availability of "
+    "updates. Please click Next and wait for the process of downloading. Be sure you are "
+    "connected to internet.";
+
+std::string updateBase()
+{
+    return ProcessWide<ConfigStore>::get().ReadString(kInterface, kUrl, "");
+}
+
+} // namespace
+
+void TForm5::Button2Click()
+{
+    switch (UpdateStep) {
+    case 1:
+        CheckForUpdates();
+        break;
+    case 2:
+        DownloadChecked();
+        break;
+    case 3:
+        InstallDownloads();
+        break;
+    case 4:
+        accept();
+        break;
+    }
+}
+
+void TForm5::CheckForUpdates()
+{
+    UpdateList.clear();
+    CheckListBox1->clear();
+    HTTPGet1->CancelFetch();
+    SetLabel1(packText(52));
+    Button1->setEnabled(true);
+    Button2->setEnabled(false);
+    ProgressBar1->show();
+    Animate1->setActive(true);
+    Timer1->start();
+}
+
+void TForm5::Timer1Timer()
+{
+    if (WaitTicks == 0) {
+        WaitTicks = 1;
+        ProgressBar1->setValue(1);
+        StartListFetch();
+    } else if (WaitTicks == kLastWaitTick) {
+        ConnectionError();
+    } else {
+        ++WaitTicks;
+        ProgressBar1->setValue(WaitTicks);
+        if (!listFetchStarted_)
+            StartListFetch();
+    }
+}
+
+void TForm5::StartListFetch()
+{
+    // A fetch this window cancelled may still be winding down, and the component takes no new
+    // one until it has; the next tick tries again, within the same time-out.
+    if (HTTPGet1->busy())
+        return;
+    HTTPGet1->URL = qtFilePath(updateListAddress(updateBase()));
+    HTTPGet1->FetchString();
+    listFetchStarted_ = true;
+}
+
+void TForm5::HTTPGet1DoneString(const QByteArray& Result)
+{
+    // Only the list this window is waiting for; one it gave up on says nothing more.
+    if (!listFetchStarted_)
+        return;
+    listFetchStarted_ = false;
+    Timer1->stop();
+    ProgressBar1->setValue(100);
+    receivedList_ = Result.toStdString();
+    listPause_->start();
+}
+
+void TForm5::ShowUpdates()
+{
+    ArrangeUpdates(receivedList_);
+    receivedList_.clear();
+    {
+        const QSignalBlocker filling(CheckListBox1);
+        for (const std::string& item : UpdateList) {
+            auto* entry = new QListWidgetItem(displayText(UpdateItemField(item, kUpdateName)), CheckListBox1);
+            entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+            entry->setCheckState(Qt::Checked);
+        }
+    }
+    Animate1->setActive(false);
+    ProgressBar1->setValue(0);
+    ProgressBar1->hide();
+    Button1->setEnabled(false);
+    Button2->setEnabled(true);
+    CheckListBox1->show();
+    UpdateStep = 2;
+    SetLabel1(packText(54));
+    if (UpdateList.empty()) {
+        const QSignalBlocker filling(CheckListBox1);
+        auto* nothing = new QListWidgetItem(packText(55), CheckListBox1);
+        nothing->setFlags(Qt::ItemIsEnabled);
+        CheckListBox1->setEnabled(false);
+        UpdateStep = 4;
+        Button2->setText(packText(56));
+        BitBtn1->hide();
+    }
+}
+
+void TForm5::ArrangeUpdates(const std::string& listText)
+{
+    auto& store = ProcessWide<ConfigStore>::get();
+    UpdateList = arrangeUpdates(listText, [&store](const std::string& name, const std::string& file) {
+        return store.ReadString(kUpdate, name, "") == kInstalledMark && fileExists(programFile(file));
+    });
+}
+
+void TForm5::CheckListBox1ClickCheck()
+{
+    bool somethingChecked = false;
+    for (int entry = 0; entry < CheckListBox1->count(); ++entry)
+        somethingChecked = somethingChecked || CheckListBox1->item(entry)->checkState() == Qt::Checked;
+    ShowNextOrClose(somethingChecked);
+}
+
+void TForm5::ShowNextOrClose(bool somethingChecked)
+{
+    if (somethingChecked) {
+        UpdateStep = 2;
+        Button2->setText(packText(19) + " >>>");
+        BitBtn1->show();
+    } else {
+        UpdateStep = 4;
+        Button2->setText(packText(56));
+        BitBtn1->hide();
+    }
+}
+
+void TForm5::DownloadChecked()
+{
+    // Chosen before anything changes, so a folder that cannot be used leaves the offer as it is.
+    downloadFolder_ = downloadFolder();
+    std::vector<std::string> checked;
+    for (std::size_t entry = 0; entry < UpdateList.size(); ++entry) {
+        const auto* box = CheckListBox1->item(static_cast<int>(entry));
+        if (box && box->checkState() == Qt::Checked)
+            checked.push_back(UpdateList[entry]);
+    }
+    UpdateList = std::move(checked);
+    DownloadIndex = 0;
+    if (!UpdateList.empty())
+        DownloadIt(UpdateList.front());
+}
+
+std::string TForm5::DownloadTarget(const std::string& file) const
+{
+    return downloadFolder_ + file;
+}
+
+void TForm5::DownloadIt(const std::string& item)
+{
+    const std::string file = UpdateItemField(item, kUpdateFile);
+    HTTPGet2->URL = qtFilePath(updateFileAddress(updateBase(), file));
+    HTTPGet2->FileName = qtFilePath(DownloadTarget(file));
+    CheckListBox1->hide();
+    SetLabel1(packText(60) + ": " + displayText(UpdateItemField(item, kUpdateName)) + "...");
+    Button1->setEnabled(false);
+    Button2->setEnabled(false);
+    ProgressBar1->setValue(0);
+    ProgressBar1->show();
+    Animate1->setActive(true);
+    // A download this window cancelled may still be winding down; Timer2 tries again soon.
+    if (HTTPGet2->busy()) {
+        Timer2->start();
+        return;
+    }
+    downloading_ = true;
+    HTTPGet2->FetchFile();
+}
+
+void TForm5::HTTPGet2Progress(qint32 TotalSize, qint32 Readed)
+{
+    if (!downloading_)
+        return;
+    // A server that reports no length, or sends more than it reported, leaves the bar in range.
+    if (TotalSize > 0)
+        ProgressBar1->setValue(static_cast<int>(std::clamp<qint64>(qint64{Readed} * 100 / TotalSize, 0, 100)));
+    if (TotalSize == Readed)
+        setLabelText(Label2, QString());
+    else
+        setLabelText(Label2, packText(58) + ": " + QString::number(Readed) + " " + packText(59) + ": "
+                                 + QString::number(TotalSize));
+}
+
+void TForm5::HTTPGet2DoneFile(const QString& FileName, qint32 FileSize)
+{
+    if (!downloading_)
+        return;
+    downloading_ = false;
+    // Only a file that came whole, as long as the server said, may ever be installed.
+    if (FileSize <= 0 || QFileInfo(FileName).size() != FileSize) {
+        QFile::remove(FileName);
+        ConnectionError();
+        return;
+    }
+    ++DownloadIndex;
+    Timer2->start();
+}
+
+void TForm5::Timer2Timer()
+{
+    Timer2->stop();
+    if (DownloadIndex < UpdateList.size()) {
+        DownloadIt(UpdateList[DownloadIndex]);
+        return;
+    }
+    Animate1->setActive(false);
+    SetLabel1(packText(63));
+    ProgressBar1->setValue(0);
+    ProgressBar1->hide();
+    setLabelText(Label2, QString());
+    Button2->setText(packText(57) + "...");
+    Button2->setEnabled(true);
+    UpdateStep = 3;
+}
+
+void TForm5::HTTPGet1Error()
+{
+    // Only the list this window is waiting for; a fetch it cancelled itself says nothing more.
+    if (listFetchStarted_)
+        ConnectionError();
+}
+
+void TForm5::HTTPGet2Error()
+{
+    if (downloading_)
+        ConnectionError();
+}
+
+void TForm5::Button1Click()
+{
+    if (UpdateStep != 1)
+        return;
+    Timer1->stop();
+    listPause_->stop();
+    Animate1->setActive(false);
+    WaitTicks = 0;
+    listFetchStarted_ = false;
+    HTTPGet1->CancelFetch();
+    SetLabel1(kBackText);
+    ProgressBar1->setValue(0);
+    ProgressBar1->hide();
+    Button1->setEnabled(false);
+    Button2->setEnabled(true);
+}
+
+void TForm5::ConnectionError()
+{
+    Timer1->stop();
+    Timer2->stop();
+    listPause_->stop();
+    listFetchStarted_ = false;
+    downloading_ = false;
+    ProcessWide<SoundPlayer>::get().Beep();
+    UpdateStep = 1;
+    setLabelText(Label2, QString());
+    HTTPGet1->CancelFetch();
+    HTTPGet2->CancelFetch();
+    ProgressBar1->setValue(0);
+    Animate1->setActive(false);
+    SetLabel1(packText(53));
+    Button1->setEnabled(false);
+    Button2->setEnabled(true);
+    WaitTicks = 0;
+}

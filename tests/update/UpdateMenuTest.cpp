@@ -1,0 +1,47 @@
+#include "UpdateWindowFixture.h"
+
+#include "MenuWindows.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+using UpdateFromTheMenu = UpdateWindowFixture;
+
+TEST_F(UpdateFromTheMenu, TheMenuItemOpensANewModalWindowEachTime)
+{
+    server.serve(std::string(kBasePath) + "update201", HttpAnswer::silence());
+    TForm1& mainWindow = createWindow();
+    attachMenuWindows(mainWindow);
+    ASSERT_TRUE(mainWindow.CheckforUpdate1->isEnabled());
+
+    // The window runs its own loop; it is read and closed from inside that loop.
+    QStringList textsShown;
+    const auto openCheckAndCancel = [&] {
+        QTimer watch;
+        watch.setInterval(10);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto* updateWindow = qobject_cast<TForm5*>(QApplication::activeModalWidget());
+            if (!updateWindow)
+                return;
+            watch.stop();
+            textsShown.append(updateWindow->Label1->text());
+            updateWindow->Button2->click();
+            updateWindow->BitBtn1->click();
+        });
+        watch.start();
+        mainWindow.CheckforUpdate1->trigger();
+        watch.stop();
+    };
+    openCheckAndCancel();
+    openCheckAndCancel();
+    const QString introduction = "Look for new language packs and background pictures on the Internet. Click Start to begin.";
+    EXPECT_EQ(textsShown, (QStringList{introduction, introduction})) << "each time a new window at its first step";
+    EXPECT_TRUE(mainWindow.findChildren<TForm5*>().isEmpty()) << "each window is gone once closed";
+}
+
+} // namespace
