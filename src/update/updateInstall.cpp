@@ -144,7 +144,6 @@ void TForm5::InstallBackground(const std::string& name, const std::string& file)
     const std::string installed = installInProgramFolder(name, DownloadTarget(file), file, kBackgroundKind);
     auto& store = ProcessWide<ConfigStore>::get();
     store.WriteString(kInterface, kBackgroundImage, installed);
-    loadBitmapFile(mainWindow_.OvoWallPaperBMP1->Bitmap(), installed);
-    mainWindow_.OvoWallPaperBMP1->update();
+    mainWindow_.OvoWallPaperBMP1->LoadFromFile(installed);
     store.WriteString(kUpdate, name, kInstalledMark);
 }
