@@ -3,7 +3,7 @@
 #include "AppError.h"
 #include "BmpHeader.h"
 #include "DisplayText.h"
-#include "ProgramDirectory.h"
+#include "ProgramPaths.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "QtSoundPlayer.h"
 
 #include "DisplayText.h"
-#include "ProgramDirectory.h"
+#include "ProgramPaths.h"
 
 #include <QApplication>
 #include <QUrl>

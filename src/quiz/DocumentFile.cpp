@@ -1,12 +1,13 @@
 #include "DocumentFile.h"
 
 #include "AppError.h"
+#include "ProgramPaths.h"
 
 #include <fstream>
 
 void writeDocumentFile(const std::string& path, const std::string& bytes)
 {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    std::ofstream file(fileSystemPath(path), std::ios::binary | std::ios::trunc);
     if (!file)
         throw AppError("Cannot create file " + path);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

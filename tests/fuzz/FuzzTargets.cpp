@@ -13,6 +13,8 @@ const std::vector<FuzzTarget>& fuzzTargets()
         {"bitmap", fuzzBitmap},
         {"avi_file", fuzzAviFile},
         {"credits", fuzzCredits},
+        {"update_list", fuzzUpdateList},
+        {"url_split", fuzzUrlSplit},
     };
     return targets;
 }

@@ -26,3 +26,5 @@ void fuzzIntegerText(const std::uint8_t* data, std::size_t size);
 void fuzzBitmap(const std::uint8_t* data, std::size_t size);
 void fuzzAviFile(const std::uint8_t* data, std::size_t size);
 void fuzzCredits(const std::uint8_t* data, std::size_t size);
+void fuzzUpdateList(const std::uint8_t* data, std::size_t size);
+void fuzzUrlSplit(const std::uint8_t* data, std::size_t size);

@@ -3,7 +3,7 @@
 #include "AppError.h"
 #include "ConfigNames.h"
 #include "ConfigStore.h"
-#include "ProgramDirectory.h"
+#include "ProgramPaths.h"
 
 #include <fstream>
 #include <sstream>
@@ -38,7 +38,7 @@ void LanguagePack::Load(const std::string& path)
     // Only a plain file: a folder is no pack, and a named pipe or a device could block.
     std::ifstream file;
     if (fileExists(path))
-        file.open(path, std::ios::binary);
+        file.open(fileSystemPath(path), std::ios::binary);
     if (!file.is_open())
         throw AppError("Cannot open file " + path);
     std::string start(kLargestPackRead, '\0');

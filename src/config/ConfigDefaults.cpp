@@ -3,7 +3,7 @@
 #include "ConfigNames.h"
 #include "ConfigStore.h"
 #include "PendingWrites.h"
-#include "ProgramDirectory.h"
+#include "ProgramPaths.h"
 
 using namespace config;
 
