@@ -439,18 +439,25 @@ TEST(FileConfigStoreProcesses, WriterKilledAtAnyMomentLeavesAWholeFile)
     EXPECT_GT(nextRound, 1) << "the writer was always killed before it wrote";
 }
 
-TEST(FileConfigStoreProcesses, TwoInstancesAddingAtOnceLoseNoCount)
+// Starts two store_writer processes at the same moment and waits until both have ended.
+void runTwoWritersAtOnce(const std::vector<std::string>& firstArguments,
+                         const std::vector<std::string>& secondArguments)
 {
-    StoreFolder folder;
-    const auto path = folder.storePath();
-    Writer first({path, "add", "Correct", "500"});
-    Writer second({path, "add", "Correct", "500"});
+    Writer first(firstArguments);
+    Writer second(secondArguments);
     ASSERT_TRUE(first.waitUntilReady());
     ASSERT_TRUE(second.waitUntilReady());
     first.start();
     second.start();
     ASSERT_EQ(first.waitForExit(std::chrono::seconds(120)), 0);
     ASSERT_EQ(second.waitForExit(std::chrono::seconds(120)), 0);
+}
+
+TEST(FileConfigStoreProcesses, TwoInstancesAddingAtOnceLoseNoCount)
+{
+    StoreFolder folder;
+    const auto path = folder.storePath();
+    runTwoWritersAtOnce({path, "add", "Correct", "500"}, {path, "add", "Correct", "500"});
     EXPECT_EQ(FileConfigStore(path).ReadString("Stats", "Correct", ""), "1000");
 }
 
@@ -458,14 +465,7 @@ TEST(FileConfigStoreProcesses, TwoWritersAtOnceLoseNothing)
 {
     StoreFolder folder;
     const auto path = folder.storePath();
-    Writer first({path, "a", "500", "0", "1", "text of "});
-    Writer second({path, "b", "500", "0", "1", "text of "});
-    ASSERT_TRUE(first.waitUntilReady());
-    ASSERT_TRUE(second.waitUntilReady());
-    first.start();
-    second.start();
-    ASSERT_EQ(first.waitForExit(std::chrono::seconds(120)), 0);
-    ASSERT_EQ(second.waitForExit(std::chrono::seconds(120)), 0);
+    runTwoWritersAtOnce({path, "a", "500", "0", "1", "text of "}, {path, "b", "500", "0", "1", "text of "});
 
     const auto file = StoreFile::parse(contentOf(path));
     ASSERT_EQ(file.sections().size(), 1u);
