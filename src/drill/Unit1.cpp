@@ -376,10 +376,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         return QWidget::eventFilter(watched, event);
     // Only the left button opens the web site, once per click: the second press of a double
     // click comes as a double-click event, which starts no click of its own.
-    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const auto leftButton = [event] { return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton; };
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        if (mouse->button() == Qt::LeftButton) {
+        if (leftButton()) {
             linkPressed_ = true;
             guarded([this] { Label7MouseDown(); });
         }
@@ -388,9 +388,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         linkPressed_ = false;
         break;
     case QEvent::MouseButtonRelease:
-        if (mouse->button() == Qt::LeftButton) {
+        if (leftButton()) {
             guarded([this] { Label7MouseUp(); });
-            if (std::exchange(linkPressed_, false) && Label7->rect().contains(mouse->position().toPoint()))
+            const QPoint place = static_cast<QMouseEvent*>(event)->position().toPoint();
+            if (std::exchange(linkPressed_, false) && Label7->rect().contains(place))
                 guarded([this] { Label7Click(); });
         }
         break;
