@@ -4,7 +4,6 @@
 #include "WideText.h"
 
 #include <limits>
-#include <utility>
 
 namespace {
 
@@ -23,7 +22,6 @@ public:
 
     HKEY* out() { return &key_; }
     HKEY get() const { return key_; }
-    HKEY release() { return std::exchange(key_, nullptr); }
 
 private:
     HKEY key_ = nullptr;
@@ -31,12 +29,12 @@ private:
 
 HKEY createKey(HKEY parent, const std::string& path)
 {
-    OpenKey key;
+    HKEY key = nullptr;
     if (RegCreateKeyExW(parent, wideFromUtf8(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, key.out(), nullptr)
+                        KEY_ALL_ACCESS, nullptr, &key, nullptr)
         != ERROR_SUCCESS)
         throw AppError("Failed to create key " + path);
-    return key.release();
+    return key;
 }
 
 bool isText(DWORD type)
