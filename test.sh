@@ -6,6 +6,8 @@
 #   ./test.sh --bench  builds the benchmarks in Release (build-bench/) and runs them
 #   ./test.sh --fuzz   builds the fuzzing programs with clang (build-fuzz/) and runs each for
 #                      FUZZ_SECONDS (default 60) under ASan and UBSan
+#   ./test.sh --windows  cross-builds the plain C++ core and its tests for Windows with MinGW-w64
+#                      (build-windows/) and runs them under Wine, once per ANSI code page
 # Any further arguments go to ctest (for example -R Store).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -20,12 +22,16 @@ case "$variant" in
     --bench) folder=build-bench; options=(-DCMAKE_BUILD_TYPE=Release -DCALCORA_BUILD_TESTS=OFF -DCALCORA_BUILD_BENCHMARKS=ON) ;;
     --fuzz)  folder=build-fuzz;  options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALCORA_BUILD_TESTS=OFF -DCALCORA_FUZZ=ON
                                           -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14) ;;
-    *) echo "test.sh: unknown option $variant (use --asan, --tsan, --bench or --fuzz)" >&2; exit 2 ;;
+    --windows) folder=build-windows; options=(-DCMAKE_BUILD_TYPE=Release -DCALCORA_WITH_QT=OFF
+                                              -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake) ;;
+    *) echo "test.sh: unknown option $variant (use --asan, --tsan, --bench, --fuzz or --windows)" >&2; exit 2 ;;
 esac
 
 packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}")
 [[ $variant == --bench ]] && packages+=("${BENCH_PACKAGES[@]}")
 [[ $variant == --fuzz ]] && packages+=("${FUZZ_PACKAGES[@]}")
+# The cross-build needs no Qt: only the compilers, Wine and GoogleTest's sources.
+[[ $variant == --windows ]] && packages=("${WINDOWS_PACKAGES[@]}")
 ensure_packages "${packages[@]}"
 configure "$folder" "${options[@]}"
 
@@ -37,6 +43,9 @@ cmake --build "$folder"
 
 if [[ $variant == --bench ]]; then
     exec bench/run.sh "$folder"
+fi
+if [[ $variant == --windows ]]; then
+    exec tests/windows/run.sh "$folder"
 fi
 
 export QT_QPA_PLATFORM=offscreen

@@ -11,6 +11,11 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils nginx-light)
 BENCH_PACKAGES=(libbenchmark-dev time xvfb)
 # libFuzzer comes with clang's runtime.
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
+# The Windows cross-build of the plain core and its tests under Wine: MinGW-w64's compilers
+# (the POSIX thread model, which std::thread needs), Wine (wine64 runs 64-bit programs; its
+# command is wine), GoogleTest's sources to compile for Windows, and the locale sources from
+# which the run makes the UTF-8 locales that set Wine's code page.
+WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 googletest locales)
 
 ensure_packages() {
     local missing=()

@@ -4,7 +4,7 @@
 
 #ifdef _WIN32
 
-#include <QString>
+#include "WideText.h"
 
 #include <windows.h>
 
@@ -14,7 +14,7 @@ std::string downloadFolder()
     const UINT length = GetWindowsDirectoryW(windowsFolder, MAX_PATH + 1);
     if (length == 0 || length > MAX_PATH)
         throw AppError("Calcora cannot find the Windows folder for its downloads");
-    return QString::fromWCharArray(windowsFolder, static_cast<int>(length)).toStdString() + "\\TEMP\\";
+    return utf8FromWide(std::wstring_view(windowsFolder, length)) + "\\TEMP\\";
 }
 
 #else

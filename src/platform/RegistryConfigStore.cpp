@@ -1,23 +1,24 @@
 #include "RegistryConfigStore.h"
 
 #include "AppError.h"
+#include "WideText.h"
+
+#include <limits>
 
 namespace {
 
-constexpr const char* storeKey = "Software\\Tovik Software\\Calcora 2.01";
-
-// A section's subkey, closed when it goes out of scope.
-class SectionKey {
+// A registry key, closed when it goes out of scope.
+class OpenKey {
 public:
-    SectionKey() = default;
-    explicit SectionKey(HKEY key) : key_(key) {}
-    ~SectionKey()
+    OpenKey() = default;
+    explicit OpenKey(HKEY key) : key_(key) {}
+    ~OpenKey()
     {
         if (key_)
             RegCloseKey(key_);
     }
-    SectionKey(const SectionKey&) = delete;
-    SectionKey& operator=(const SectionKey&) = delete;
+    OpenKey(const OpenKey&) = delete;
+    OpenKey& operator=(const OpenKey&) = delete;
 
     HKEY* out() { return &key_; }
     HKEY get() const { return key_; }
@@ -29,7 +30,7 @@ private:
 HKEY createKey(HKEY parent, const std::string& path)
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+    if (RegCreateKeyExW(parent, wideFromUtf8(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                         KEY_ALL_ACCESS, nullptr, &key, nullptr)
         != ERROR_SUCCESS)
         throw AppError("Failed to create key " + path);
@@ -43,10 +44,11 @@ bool isText(DWORD type)
 
 } // namespace
 
-RegistryConfigStore::RegistryConfigStore()
+RegistryConfigStore::RegistryConfigStore(const std::string& keyPath) : keyPath_(keyPath)
 {
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, storeKey, 0, KEY_ALL_ACCESS, &key_) != ERROR_SUCCESS)
-        key_ = createKey(HKEY_CURRENT_USER, storeKey);
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, wideFromUtf8(keyPath_).c_str(), 0, KEY_ALL_ACCESS, &key_)
+        != ERROR_SUCCESS)
+        key_ = createKey(HKEY_CURRENT_USER, keyPath_);
 }
 
 RegistryConfigStore::~RegistryConfigStore()
@@ -57,24 +59,26 @@ RegistryConfigStore::~RegistryConfigStore()
 std::string RegistryConfigStore::ReadString(const std::string& section, const std::string& name,
                                             const std::string& defaultText)
 {
-    SectionKey sectionKey;
-    if (RegOpenKeyExA(key_, section.c_str(), 0, KEY_READ, sectionKey.out()) != ERROR_SUCCESS)
+    OpenKey sectionKey;
+    if (RegOpenKeyExW(key_, wideFromUtf8(section).c_str(), 0, KEY_READ, sectionKey.out()) != ERROR_SUCCESS)
         return defaultText;
 
-    // The value may grow between asking for its size and reading it: then ask again.
+    const std::wstring valueName = wideFromUtf8(name);
     DWORD type = 0;
     DWORD size = 0;
-    LONG status = RegQueryValueExA(sectionKey.get(), name.c_str(), nullptr, &type, nullptr, &size);
-    std::string text;
+    LONG status = RegQueryValueExW(sectionKey.get(), valueName.c_str(), nullptr, &type, nullptr, &size);
+    // The value may grow between asking for its size and reading it: then ask again.
     while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
         if (!isText(type))
             throw AppError("Invalid data type for '" + name + "'");
-        text.resize(size);
-        status = RegQueryValueExA(sectionKey.get(), name.c_str(), nullptr, &type,
+        // A damaged value may have an odd number of bytes; its last half character is dropped.
+        std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
+        size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+        status = RegQueryValueExW(sectionKey.get(), valueName.c_str(), nullptr, &type,
                                   reinterpret_cast<BYTE*>(text.data()), &size);
         if (status == ERROR_SUCCESS && isText(type)) {
-            text.resize(size);
-            return text.substr(0, text.find('\0'));
+            text.resize(size / sizeof(wchar_t));
+            return utf8FromWide(std::wstring_view(text).substr(0, text.find(L'\0')));
         }
     }
     return defaultText;
@@ -83,11 +87,13 @@ std::string RegistryConfigStore::ReadString(const std::string& section, const st
 void RegistryConfigStore::WriteString(const std::string& section, const std::string& name,
                                       const std::string& text)
 {
-    const SectionKey sectionKey(createKey(key_, section));
-    if (RegSetValueExA(sectionKey.get(), name.c_str(), 0, REG_SZ,
-                       reinterpret_cast<const BYTE*>(text.c_str()),
-                       static_cast<DWORD>(text.size() + 1))
-        != ERROR_SUCCESS)
+    const std::wstring value = wideFromUtf8(text);
+    const std::size_t bytes = (value.size() + 1) * sizeof(wchar_t);
+    const OpenKey sectionKey(createKey(key_, section));
+    if (bytes > std::numeric_limits<DWORD>::max()
+        || RegSetValueExW(sectionKey.get(), wideFromUtf8(name).c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(value.c_str()), static_cast<DWORD>(bytes))
+            != ERROR_SUCCESS)
         throw AppError("Failed to set data for '" + name + "'");
 }
 
@@ -103,7 +109,7 @@ namespace {
 // come between the read and the write.
 class ChangeLock {
 public:
-    ChangeLock() : mutex_(CreateMutexA(nullptr, FALSE, "Local\\Calcora 2.01 store"))
+    ChangeLock() : mutex_(CreateMutexW(nullptr, FALSE, L"Local\\Calcora 2.01 store"))
     {
         if (mutex_)
             WaitForSingleObject(mutex_, INFINITE);
@@ -133,5 +139,5 @@ void RegistryConfigStore::ChangeString(const std::string& section, const std::st
 
 std::string RegistryConfigStore::Location() const
 {
-    return std::string("HKEY_CURRENT_USER\\") + storeKey;
+    return "HKEY_CURRENT_USER\\" + keyPath_;
 }

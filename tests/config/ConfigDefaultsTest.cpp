@@ -1,6 +1,6 @@
 #include "ConfigDefaults.h"
 #include "MemoryConfigStore.h"
-#include "ProgramDirectory.h"
+#include "ProgramPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,13 @@
 
 namespace {
 
-const std::string kProgram = "/opt/calcora";
+// A program folder as this platform writes it.
+const std::string kProgram = kPathSeparator == '\\' ? "C:\\Program Files\\Calcora" : "/opt/calcora";
+
+std::string inProgram(const std::string& name)
+{
+    return kProgram + kPathSeparator + name;
+}
 
 bool everyFileExists(const std::string&) { return true; }
 bool noFileExists(const std::string&) { return false; }
@@ -22,14 +28,14 @@ TEST(StartupDefaults, FirstRunWritesEveryValueWithItsDefault)
         {"Caption", "Calcora 2.01"},
         {"Animated Buttons", "Yes"},
         {"Play Sounds", "Yes"},
-        {"Background Image", "/opt/calcora/bg.bmp"},
-        {"Language Pack", "/opt/calcora/english.lng"},
-        {"Sound1", "/opt/calcora/wind.wav"},
-        {"Sound2", "/opt/calcora/elevator.wav"},
-        {"Sound3", "/opt/calcora/fall.wav"},
-        {"Sound4", "/opt/calcora/wrong.wav"},
-        {"Sound5", "/opt/calcora/correct.wav"},
-        {"Sound6", "/opt/calcora/next.wav"},
+        {"Background Image", inProgram("bg.bmp")},
+        {"Language Pack", inProgram("english.lng")},
+        {"Sound1", inProgram("wind.wav")},
+        {"Sound2", inProgram("elevator.wav")},
+        {"Sound3", inProgram("fall.wav")},
+        {"Sound4", inProgram("wrong.wav")},
+        {"Sound5", inProgram("correct.wav")},
+        {"Sound6", inProgram("next.wav")},
         {"Text Foreground Color", "$00FFFFFF"},
         {"Text Background Color", "$00000000"},
         {"Correct Foreground Color", "$0000FF00"},
@@ -121,7 +127,7 @@ TEST(StartupDefaults, RepairWritesTheDefaultEvenWhenThatFileIsGoneToo)
         checked.insert(path);
         return noFileExists(path);
     });
-    EXPECT_EQ(store.ReadString("Interface", "Sound4", ""), "/opt/calcora/wrong.wav");
+    EXPECT_EQ(store.ReadString("Interface", "Sound4", ""), inProgram("wrong.wav"));
     EXPECT_EQ(checked.count("/deleted/wrong.wav"), 1u) << "the configured file is the one checked";
     EXPECT_EQ(checked.size(), 8u);
 }
@@ -177,10 +183,13 @@ TEST(ProgramFolder, DefaultPathsFromARootFolderDoubleTheSeparator)
     EXPECT_EQ(programDirectoryOf("C:\\Program Files\\Calcora\\calcora.exe", '\\'),
               "C:\\Program Files\\Calcora");
 
+    // The program at the root of the file system: "/" on Linux, a drive's root on Windows.
+    const bool windows = kPathSeparator == '\\';
+    const std::string root = programDirectoryOf(windows ? "C:\\calcora.exe" : "/calcora", kPathSeparator);
     MemoryConfigStore store;
-    prepareStore(store, programDirectoryOf("/calcora", '/'), everyFileExists);
-    EXPECT_EQ(store.ReadString("Interface", "Background Image", ""), "//bg.bmp");
-    EXPECT_EQ(store.ReadString("Interface", "Sound6", ""), "//next.wav");
+    prepareStore(store, root, everyFileExists);
+    EXPECT_EQ(store.ReadString("Interface", "Background Image", ""), windows ? "C:\\\\bg.bmp" : "//bg.bmp");
+    EXPECT_EQ(store.ReadString("Interface", "Sound6", ""), windows ? "C:\\\\next.wav" : "//next.wav");
 }
 
 } // namespace

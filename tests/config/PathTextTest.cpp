@@ -1,12 +1,11 @@
 #include "FileNameCase.h"
 #include "PathText.h"
-
-#include <QTemporaryDir>
+#include "ProgramPaths.h"
+#include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -30,9 +29,9 @@ TEST(PathText, TheFileNameIsWhatFollowsTheLastSeparator)
 
 TEST(FileNameCase, TheRuleIsTheFileSystemsUntilATestSetsTheOther)
 {
-    QTemporaryDir folder;
-    std::ofstream(folder.filePath("Probe.TXT").toStdString()) << "x";
-    const bool systemIgnoresCase = std::filesystem::exists(folder.filePath("probe.txt").toStdString());
+    const TemporaryFolder folder;
+    folder.write("Probe.TXT", "x");
+    const bool systemIgnoresCase = std::filesystem::exists(fileSystemPath(folder.filePath("probe.txt")));
     EXPECT_EQ(fileNamesIgnoreCase(), systemIgnoresCase);
 
     EXPECT_EQ(setFileNamesIgnoreCase(!systemIgnoresCase), systemIgnoresCase);

@@ -1,7 +1,5 @@
 #include "QuestionGenerator.h"
-#include "ScopedService.h"
 #include "ScriptedRandom.h"
-#include "Unit1.h"
 
 #include <gtest/gtest.h>
 
@@ -83,14 +81,6 @@ TEST(QuestionDraws, LevelTwoDrawsATwoDigitLeftNumberAndChecksNoSign)
     EXPECT_EQ(quotient.RightAnswer, "47");
     EXPECT_EQ(quotient.Choices, (Choices{"47", "1", "99", "15"}));
     EXPECT_TRUE(division.exhausted());
-}
-
-TEST(QuestionDraws, TheMainWindowAsksTheProcessSource)
-{
-    ScopedService<RandomSource, ScriptedRandom> random;
-    random->script({2, 4, 1, 0, 0, 3, 3, 5, 0, 8, 8, 0, 1, 2, 2});
-    EXPECT_EQ(TForm1::Generate(Addition, 1).Text, "3 + 5 = ?");
-    EXPECT_TRUE(random->exhausted());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "AviFile.h"
 #include "PictureRecipes.h"
+#include "ProgramPaths.h"
 #include "TestAvi.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ Pixels opaque(Pixels colours)
 
 AviBytes fileBytes(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(fileSystemPath(path), std::ios::binary);
     return AviBytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
