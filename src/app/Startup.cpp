@@ -54,6 +54,9 @@ void keepStartupValues()
 void prepareApplication(QApplication& application)
 {
     QApplication::setApplicationName("Calcora");
+    // The name of the installed menu entry, by which a Wayland desktop finds the window's
+    // icon and name.
+    QGuiApplication::setDesktopFileName("example.tovik_software.Calcora");
     installTooltipTiming(application);
     guarded([] { prepareUserStore(); });
 }
