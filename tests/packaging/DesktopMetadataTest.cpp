@@ -2,11 +2,16 @@
 // the freedesktop.org validators, and naming what is really installed and shipped.
 
 #include "InstalledTree.h"
+#include "MemoryConfigStore.h"
+#include "ScopedService.h"
+#include "Startup.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -123,6 +128,20 @@ QString desktopEntryValue(const fs::path& path, const QString& key)
     return {};
 }
 
+// The name start-up gives the desktop for the program's windows (on Wayland, their app id).
+QString desktopFileNameAtStartup()
+{
+    const QString style = QApplication::style()->name();
+    {
+        const ScopedService<ConfigStore, MemoryConfigStore> store;
+        prepareApplication(*qApp);
+    }
+    const QString name = QGuiApplication::desktopFileName();
+    QGuiApplication::setDesktopFileName({});
+    QApplication::setStyle(style);
+    return name;
+}
+
 TEST(Metainfo, NamesTheInstalledMenuEntryCommandIconAndLicence)
 {
     const InstalledTree tree;
@@ -140,6 +159,7 @@ TEST(Metainfo, NamesTheInstalledMenuEntryCommandIconAndLicence)
         {"the menu entry it launches is installed",
          fs::is_regular_file(tree / "usr/share/applications" / info.launchable.toStdString())},
         {"the menu entry is named by the id", info.launchable == info.id + ".desktop"},
+        {"the program's windows name the menu entry", desktopFileNameAtStartup() + ".desktop" == info.launchable},
         {"the command it provides is installed", fs::exists(tree / "usr/bin" / info.binary.toStdString())},
         {"the menu entry runs that command", desktopEntryValue(desktopFile, "Exec") == info.binary},
         {"the menu entry's icon is in the icon theme",
