@@ -18,7 +18,9 @@ Image chalkboardTile();
 inline constexpr int updateAnimationFramesPerSecond = 12;
 std::vector<Image> updateAnimationFrames();
 
-// The application icon: the four operation signs on a friendly rounded square.
-Image applicationIcon();
+// The application icon: the four operation signs on a friendly rounded square, drawn afresh
+// at each size a desktop asks for.
+inline constexpr int applicationIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+Image applicationIcon(int size);
 
 } // namespace calcora::media

@@ -5,8 +5,7 @@
 
 namespace calcora::media {
 
-// An 8-bit RGBA PNG. The image data is stored in uncompressed deflate blocks: the icon is
-// small, and a valid stream needs no compressor.
+// An 8-bit RGBA PNG, each row filtered as it packs best and the whole compressed with deflate.
 Bytes pngFile(const Image& image);
 
 } // namespace calcora::media

@@ -28,7 +28,7 @@ namespace media = calcora::media;
 
 std::vector<std::pair<std::string, Bytes>> allMediaFiles()
 {
-    return {
+    std::vector<std::pair<std::string, Bytes>> files{
         {"english.lng", media::englishLanguagePack()},
         {"bg.bmp", media::bmpFile(media::backgroundTile())},
         {"wind.wav", media::wavFile(media::menuSlidesIn())},
@@ -40,8 +40,11 @@ std::vector<std::pair<std::string, Bytes>> allMediaFiles()
         {"nose.wav", media::wavFile(media::noseHonk())},
         {"update.avi", media::aviFile(media::updateAnimationFrames(),
                                       media::updateAnimationFramesPerSecond)},
-        {"calcora.png", media::pngFile(media::applicationIcon())},
     };
+    // The window icon at every size, as the desktop's icon theme gets it too.
+    for (int size : media::applicationIconSizes)
+        files.emplace_back("calcora-" + std::to_string(size) + ".png", media::pngFile(media::applicationIcon(size)));
+    return files;
 }
 
 // What the update checker finds on the server: the list (at both of its addresses) and the

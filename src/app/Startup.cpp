@@ -13,6 +13,7 @@
 #include "TooltipTiming.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 
 std::string storeUnusableMessage(const std::string& location, const std::string& reason)
@@ -53,9 +54,20 @@ void keepStartupValues()
 void prepareApplication(QApplication& application)
 {
     QApplication::setApplicationName("Calcora");
-    QApplication::setWindowIcon(QIcon(qtFilePath(programFile("calcora.png"))));
+    // The name of the installed menu entry, by which a Wayland desktop finds the window's
+    // icon and name.
+    QGuiApplication::setDesktopFileName("example.tovik_software.Calcora");
     installTooltipTiming(application);
     guarded([] { prepareUserStore(); });
+}
+
+void installApplicationIcon()
+{
+    QIcon icon;
+    const QDir folder(qtFilePath(programDirectory()));
+    for (const QString& name : folder.entryList({"calcora-*.png"}, QDir::Files))
+        icon.addFile(folder.filePath(name));
+    QApplication::setWindowIcon(icon);
 }
 
 void releaseProcessServices()

@@ -5,10 +5,14 @@
 class QApplication;
 
 // What runs before the main window is created: the application's title (it heads every
-// error box), its icon from the program folder and tooltip timing, then the store made whole:
-// every missing value gets its default and every configured file that has gone is pointed at
-// the default again.
+// error box) and tooltip timing, then the store made whole: every missing value gets its
+// default and every configured file that has gone is pointed at the default again.
 void prepareApplication(QApplication& application);
+
+// The application's icon, at every size the program folder holds (calcora-16.png, ...), so
+// that each place on the desktop gets a picture drawn for its size. Meant for after the main
+// window's first frame: reading the pictures is no part of what the pupil first sees.
+void installApplicationIcon();
 
 // The store made whole, as above. The values it writes are read back at once but reach the
 // user's store only with keepStartupValues().

@@ -20,7 +20,10 @@ int main(int argc, char* argv[])
     {
         TForm1 mainWindow;
         attachMenuWindows(mainWindow);
-        afterFirstPaint(mainWindow, [] { guarded([] { keepStartupValues(); }); });
+        afterFirstPaint(mainWindow, [] {
+            guarded([] { installApplicationIcon(); });
+            guarded([] { keepStartupValues(); });
+        });
         mainWindow.show();
         exitCode = QApplication::exec();
     }

@@ -6,6 +6,7 @@
 
 #include "CRPanel.h"
 #include "Screenshots.h"
+#include "Startup.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,8 +19,8 @@ TEST_F(AboutScreenshots, ProductNameHeadingAndTotals)
 {
     store->WriteString("Stats", "Correct", "12");
     store->WriteString("Stats", "Wrong", "3");
-    // The icon the program takes from its folder at start-up.
-    QApplication::setWindowIcon(QIcon(QCoreApplication::applicationDirPath() + "/calcora.png"));
+    // The icon the program takes from its folder once it has started.
+    installApplicationIcon();
     TForm6& window = openAbout();
     QApplication::setWindowIcon(QIcon());
     TCRPanel& panel = *window.CRPanel1;

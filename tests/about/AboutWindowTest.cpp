@@ -5,7 +5,6 @@
 #include "MenuWindows.h"
 #include "ProgramDirectory.h"
 #include "QtSoundPlayer.h"
-#include "Startup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,7 +14,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -222,20 +220,6 @@ TEST_F(AboutWindow, OkClosesTheWindow)
     window.BitBtn1->click();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), QDialog::Accepted);
-}
-
-TEST_F(AboutWindow, TheApplicationTakesItsIconFromTheProgramFolder)
-{
-    const QString styleName = QApplication::style()->name();
-    QApplication::setWindowIcon(QIcon());
-    prepareApplication(*qApp);
-    const QImage icon = QApplication::windowIcon().pixmap(64, 64).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QApplication::setWindowIcon(QIcon());
-    QApplication::setStyle(styleName);
-
-    const QImage file(programFolderFile("calcora.png"));
-    ASSERT_FALSE(file.isNull()) << "the test's program folder has the icon";
-    EXPECT_EQ(icon, file.convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
 } // namespace
