@@ -62,6 +62,7 @@ void TForm1::SoruGoster()
     Button12->setEnabled(false);
     Button13->setText("<<< " + packText(18));
     Button13->show();
+    Button8->setFocus();
 }
 
 void TForm1::Button8Click() { Judge(Button8); }
@@ -119,6 +120,7 @@ void TForm1::Button12Click()
 
 void TForm1::Button13Click()
 {
+    ParkFocus();
     Button13->hide();
     HizayaGir();
     ShowOperationMenu();
