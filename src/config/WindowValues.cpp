@@ -24,13 +24,28 @@ bool switchIsOn(const char* name)
     return ProcessWide<ConfigStore>::get().ReadString(config::kInterface, name, "") == config::kYes;
 }
 
-QLabel* createLabel(QWidget* parent, const QString& name, QPoint place)
+namespace {
+
+QLabel* placed(QLabel* label, const QString& name, QPoint place)
 {
-    auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->move(place);
     return label;
+}
+
+} // namespace
+
+QLabel* createLabel(QWidget* parent, const QString& name, QPoint place)
+{
+    return placed(new QLabel(parent), name, place);
+}
+
+QLabel* createLabel(QWidget* parent, const QString& name, QPoint place, LabelReading reading)
+{
+    auto* label = new QLabel(parent);
+    setLabelReading(label, reading);
+    return placed(label, name, place);
 }
 
 void setLabelText(QLabel* label, const QString& text)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScreenReader.h"
+
 #include <QColor>
 #include <QPoint>
 #include <QString>
@@ -19,6 +21,8 @@ bool switchIsOn(const char* name);
 // A label of a window, named and placed. It shows its text as plain text: a language pack
 // line or a title that looks like markup is shown as it is written.
 QLabel* createLabel(QWidget* parent, const QString& name, QPoint place);
+// The same, read by screen readers in the given way.
+QLabel* createLabel(QWidget* parent, const QString& name, QPoint place, LabelReading reading);
 
 // Sets a label's text and sizes the label to fit it, as labels that size themselves do.
 void setLabelText(QLabel* label, const QString& text);

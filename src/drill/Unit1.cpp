@@ -30,6 +30,7 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <optional>
 #include <utility>
 
 using namespace config;
@@ -91,17 +92,18 @@ void TForm1::createControls()
     OvoWallPaperBMP1 = new TOvoWallPaperBMP(this);
     OvoWallPaperBMP1->setObjectName("OvoWallPaperBMP1");
 
-    const auto label = [this](const char* name, QPoint place, int pixelSize) {
-        QLabel* created = createLabel(this, name, place);
+    // The question and the verdict are read out as they appear; their shadows never.
+    const auto label = [this](const char* name, QPoint place, int pixelSize, std::optional<LabelReading> reading = {}) {
+        QLabel* created = reading ? createLabel(this, name, place, *reading) : createLabel(this, name, place);
         created->setFont(pixelFont("MS Sans Serif", pixelSize));
         return created;
     };
-    Label5 = label("Label5", {135, 30}, 11);
-    Label3 = label("Label3", {0, 122}, 32);
-    Label2 = label("Label2", {0, 120}, 32);
+    Label5 = label("Label5", {135, 30}, 11, LabelReading::Shadow);
+    Label3 = label("Label3", {0, 122}, 32, LabelReading::Shadow);
+    Label2 = label("Label2", {0, 120}, 32, LabelReading::LiveStatus);
     Label4 = label("Label4", {130, 30}, 11);
-    Label6 = label("Label6", {18, 12}, 19);
-    Label1 = label("Label1", {16, 10}, 19);
+    Label6 = label("Label6", {18, 12}, 19, LabelReading::Shadow);
+    Label1 = label("Label1", {16, 10}, 19, LabelReading::LiveStatus);
     for (QLabel* description : {Label4, Label5}) {
         description->setWordWrap(true);
         description->hide();
@@ -109,7 +111,7 @@ void TForm1::createControls()
     Label2->hide();
     Label3->hide();
 
-    Label7 = label("Label7", {kClientWidth - 110, 0}, 11);
+    Label7 = label("Label7", {kClientWidth - 110, 0}, 11, LabelReading::Link);
     Label7->setFont(pixelFont("Verdana", 11));
     Label7->setAutoFillBackground(true);
     QPalette linkPalette = Label7->palette();
@@ -222,6 +224,8 @@ void TForm1::connectHandlers()
     connectGuarded(Settings1, &QAction::triggered, this, &TForm1::Settings1Click);
     connectGuarded(CheckforUpdate1, &QAction::triggered, this, &TForm1::CheckforUpdate1Click);
     connectGuarded(About1, &QAction::triggered, this, &TForm1::About1Click);
+    // A screen reader presses the link label through its link.
+    connectGuarded(Label7, &QLabel::linkActivated, this, &TForm1::Label7Click);
     connectGuardedTimer(Timer1, this, &TForm1::Timer1Timer);
     connectGuardedTimer(Timer2, this, &TForm1::Timer2Timer);
     connectGuardedTimer(Timer3, this, &TForm1::Timer3Timer);
