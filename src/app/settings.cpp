@@ -80,7 +80,7 @@ void TForm4::ShowTexts()
     setLabelText(Label12, packText(43) + ":");
     const auto colorSwatches = swatches();
     for (int swatch = 0; swatch < 6; ++swatch)
-        colorSwatches[swatch]->setToolTip(packText(44 + swatch / 2));
+        setTooltipAndName(colorSwatches[swatch], packText(44 + swatch / 2));
     setLabelText(Label13, packText(47));
     setLabelText(Label14, packText(47));
     Button9->setText(packText(48));
@@ -109,7 +109,7 @@ void TForm4::ShowPlayTooltips()
     const auto boxes = fileBoxes();
     const auto plays = playButtons();
     for (std::size_t row = 0; row < plays.size(); ++row)
-        plays[row]->setToolTip(packText(40) + " " + shownFileName(boxes[row + 2]->path()));
+        setTooltipAndName(plays[row], packText(40) + " " + shownFileName(boxes[row + 2]->path()));
 }
 
 void TForm4::ShowStoredColors()

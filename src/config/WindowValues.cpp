@@ -54,6 +54,12 @@ void setLabelText(QLabel* label, const QString& text)
     label->adjustSize();
 }
 
+void setTooltipAndName(QWidget* control, const QString& text)
+{
+    control->setToolTip(text);
+    control->setAccessibleName(text);
+}
+
 void setTextColor(QWidget* widget, const QColor& color)
 {
     QPalette palette = widget->palette();

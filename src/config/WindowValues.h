@@ -29,3 +29,7 @@ void setLabelText(QLabel* label, const QString& text);
 
 // Sets the colour a widget draws its text in.
 void setTextColor(QWidget* widget, const QColor& color);
+
+// Sets the tooltip of a control that shows no text of its own; a screen reader reads it as the
+// control's name.
+void setTooltipAndName(QWidget* control, const QString& text);
