@@ -7,6 +7,7 @@
 #include "ProcessWide.h"
 #include "QtColor.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 
 QString packText(int index)
@@ -52,6 +53,20 @@ void setLabelText(QLabel* label, const QString& text)
 {
     label->setText(text);
     label->adjustSize();
+}
+
+void setButtonCaption(QAbstractButton* button, const QString& caption)
+{
+    static const QString back = "<<< ";
+    static const QString next = " >>>";
+    button->setText(caption);
+    QString words = caption;
+    if (words.startsWith(back))
+        words.remove(0, back.size());
+    if (words.endsWith(next))
+        words.chop(next.size());
+    // Without arrows the caption itself is read.
+    button->setAccessibleName(words == caption ? QString() : words);
 }
 
 void setTooltipAndName(QWidget* control, const QString& text)

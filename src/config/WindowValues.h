@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QString>
 
+class QAbstractButton;
 class QLabel;
 class QWidget;
 
@@ -29,6 +30,10 @@ void setLabelText(QLabel* label, const QString& text);
 
 // Sets the colour a widget draws its text in.
 void setTextColor(QWidget* widget, const QColor& color);
+
+// Sets a button's caption. The arrows that point the way ("<<< Back", "Next >>>") are for the
+// eye: a screen reader reads the words alone.
+void setButtonCaption(QAbstractButton* button, const QString& caption);
 
 // Sets the tooltip of a control that shows no text of its own; a screen reader reads it as the
 // control's name.

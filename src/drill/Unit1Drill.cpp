@@ -61,12 +61,10 @@ void TForm1::SoruGoster()
         // Read with the key that presses it.
         answers[position]->setAccessibleName(QString("%1: %2").arg(position + 1).arg(answers[position]->text()));
     }
-    Button12->setText(packText(19) + " >>>");
-    Button12->setAccessibleName(packText(19));
+    setButtonCaption(Button12, packText(19) + " >>>");
     Button12->show();
     Button12->setEnabled(false);
-    Button13->setText("<<< " + packText(18));
-    Button13->setAccessibleName(packText(18));
+    setButtonCaption(Button13, "<<< " + packText(18));
     Button13->show();
     Button8->setFocus();
 }
