@@ -77,6 +77,11 @@ void TForm4::ShowTexts()
     QLabel* const soundLabels[] = {Label5, Label6, Label7, Label8, Label9, Label10};
     for (int row = 0; row < 6; ++row)
         setLabelText(soundLabels[row], packText(41) + QString(" %1:").arg(row + 1));
+    // Eight buttons share one caption; a screen reader tells them apart by their rows.
+    const QLabel* const fileRows[] = {Label2, Label3, Label5, Label6, Label7, Label8, Label9, Label10};
+    const auto browses = browseButtons();
+    for (std::size_t row = 0; row < browses.size(); ++row)
+        browses[row]->setAccessibleDescription(fileRows[row]->text());
     setLabelText(Label12, packText(43) + ":");
     const auto colorSwatches = swatches();
     for (int swatch = 0; swatch < 6; ++swatch)

@@ -94,6 +94,8 @@ TEST_F(SettingsKeyboard, EveryControlIsNamedByItsRowOrItsTooltip)
     for (const auto& [control, name] : names)
         EXPECT_EQ(accessibleName(control), name) << control->objectName().toStdString();
     EXPECT_TRUE(accessibleOf(window.Label14)->state().invisible) << "the sample's shadow is not read";
+    for (const auto& [browse, row] : {std::pair{window.Button1, "Background:"}, {window.Button8, "Sound 6:"}})
+        EXPECT_EQ(accessibleOf(browse)->text(QAccessible::Description), row) << "a browse button by its row";
     EXPECT_EQ(accessibleOf(window.Panel3)->role(), QAccessible::Button);
 
     dialogs->openAnswers.push_back(QString("/sounds/thud.wav"));
