@@ -5,8 +5,8 @@
 #include <QAbstractButton>
 
 // A small raised panel filled with one colour, pressed like a button: by a click, or by Space
-// or Enter while it has the focus, which it marks plainly on any colour. It keeps the colour as the store's value, so a colour of the desktop's scheme is
-// saved by its name again.
+// or Enter while it has the focus, which it marks plainly on any colour. It keeps the colour as
+// the store's value, so a colour of the desktop's scheme is saved by its name again.
 class ColorSwatch : public QAbstractButton {
     Q_OBJECT
 

@@ -93,7 +93,8 @@ void TForm1::createControls()
     OvoWallPaperBMP1->setObjectName("OvoWallPaperBMP1");
 
     // The question and the verdict are read out as they appear; their shadows never.
-    const auto label = [this](const char* name, QPoint place, int pixelSize, std::optional<LabelReading> reading = {}) {
+    const auto label = [this](const char* name, QPoint place, int pixelSize,
+                              std::optional<LabelReading> reading = {}) {
         QLabel* created = reading ? createLabel(this, name, place, *reading) : createLabel(this, name, place);
         created->setFont(pixelFont("MS Sans Serif", pixelSize));
         return created;
