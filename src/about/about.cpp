@@ -2,6 +2,7 @@
 
 #include "CRPanel.h"
 #include "ClickSpot.h"
+#include "CreditsMarkup.h"
 #include "ConfigNames.h"
 #include "ConfigStore.h"
 #include "DisplayText.h"
@@ -69,6 +70,19 @@ Control* place(Control* control, const QString& name, QRect geometry)
     control->setObjectName(name);
     control->setGeometry(geometry);
     return control;
+}
+
+// The credits as a screen reader reads them: each line without its tags, the blank ones left
+// out, the totals last.
+QString readableCredits(const QStringList& lines)
+{
+    QStringList read;
+    for (const QString& line : lines) {
+        const QString text = QString::fromStdString(credits::StripTags(line.toStdString())).trimmed();
+        if (!text.isEmpty())
+            read << text;
+    }
+    return read.join('\n');
 }
 
 // A total at the credits' end, its number in bold.
@@ -146,6 +160,7 @@ void TForm6::FormShow()
     Image1->setPixmap(QApplication::windowIcon().pixmap(Image1->size(), devicePixelRatioF()));
     CRPanel1->appendLine(totalLine(65, kCorrect));
     CRPanel1->appendLine(totalLine(66, kWrong));
+    CRPanel1->setAccessibleName(readableCredits(CRPanel1->Strings()));
     CRPanel1->setColor(palette().color(QPalette::Button));
 }
 

@@ -1,8 +1,10 @@
 #include "ColorSwatch.h"
 
+#include "KeyboardButton.h"
 #include "QtColor.h"
 
-#include <QMouseEvent>
+#include <QPainter>
+#include <qdrawutil.h>
 
 namespace {
 
@@ -11,10 +13,8 @@ constexpr TColor kButtonFace = kSystemColorFlag | 15;
 } // namespace
 
 ColorSwatch::ColorSwatch(QWidget* parent)
-    : QFrame(parent)
+    : QAbstractButton(parent)
 {
-    setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setAutoFillBackground(true);
     setCursor(Qt::PointingHandCursor);
     setColor(kButtonFace);
 }
@@ -27,9 +27,16 @@ void ColorSwatch::setColor(TColor color)
     setPalette(filled);
 }
 
-void ColorSwatch::mouseReleaseEvent(QMouseEvent* event)
+void ColorSwatch::paintEvent(QPaintEvent*)
 {
-    QFrame::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    QPainter painter(this);
+    qDrawShadePanel(&painter, rect(), palette(), isDown(), 1, &palette().window());
+    if (hasFocus())
+        drawFocusMark(painter, rect());
+}
+
+void ColorSwatch::keyPressEvent(QKeyEvent* event)
+{
+    if (!clickOnEnter(*this, *event))
+        QAbstractButton::keyPressEvent(event);
 }

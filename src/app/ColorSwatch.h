@@ -2,11 +2,12 @@
 
 #include "ColorText.h"
 
-#include <QFrame>
+#include <QAbstractButton>
 
-// A small raised panel filled with one colour, clicked like a button. It keeps the colour as
+// A small raised panel filled with one colour, pressed like a button: by a click, or by Space
+// or Enter while it has the focus, which it marks plainly on any colour. It keeps the colour as
 // the store's value, so a colour of the desktop's scheme is saved by its name again.
-class ColorSwatch : public QFrame {
+class ColorSwatch : public QAbstractButton {
     Q_OBJECT
 
 public:
@@ -16,11 +17,9 @@ public:
     TColor color() const { return color_; }
     void setColor(TColor color);
 
-signals:
-    void clicked();
-
 protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     TColor color_ = 0;

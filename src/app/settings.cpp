@@ -77,10 +77,15 @@ void TForm4::ShowTexts()
     QLabel* const soundLabels[] = {Label5, Label6, Label7, Label8, Label9, Label10};
     for (int row = 0; row < 6; ++row)
         setLabelText(soundLabels[row], packText(41) + QString(" %1:").arg(row + 1));
+    // Eight buttons share one caption; a screen reader tells them apart by their rows.
+    const QLabel* const fileRows[] = {Label2, Label3, Label5, Label6, Label7, Label8, Label9, Label10};
+    const auto browses = browseButtons();
+    for (std::size_t row = 0; row < browses.size(); ++row)
+        browses[row]->setAccessibleDescription(fileRows[row]->text());
     setLabelText(Label12, packText(43) + ":");
     const auto colorSwatches = swatches();
     for (int swatch = 0; swatch < 6; ++swatch)
-        colorSwatches[swatch]->setToolTip(packText(44 + swatch / 2));
+        setTooltipAndName(colorSwatches[swatch], packText(44 + swatch / 2));
     setLabelText(Label13, packText(47));
     setLabelText(Label14, packText(47));
     Button9->setText(packText(48));
@@ -109,7 +114,7 @@ void TForm4::ShowPlayTooltips()
     const auto boxes = fileBoxes();
     const auto plays = playButtons();
     for (std::size_t row = 0; row < plays.size(); ++row)
-        plays[row]->setToolTip(packText(40) + " " + shownFileName(boxes[row + 2]->path()));
+        setTooltipAndName(plays[row], packText(40) + " " + shownFileName(boxes[row + 2]->path()));
 }
 
 void TForm4::ShowStoredColors()

@@ -66,7 +66,7 @@ void TForm4::Browse(int fileRow)
     if (fileRow == 0)
         LoadPreview(box->path());
     else if (fileRow >= 2)
-        playButtons()[static_cast<std::size_t>(fileRow - 2)]->setToolTip(playTooltip(shownFileName(path)));
+        setTooltipAndName(playButtons()[static_cast<std::size_t>(fileRow - 2)], playTooltip(shownFileName(path)));
 }
 
 void TForm4::LoadPreview(const std::string& path)
@@ -128,7 +128,7 @@ void TForm4::Button9Click()
     const auto plays = playButtons();
     for (std::size_t row = 0; row < plays.size(); ++row) {
         boxes[row + 2]->setPath(keptPath(defaultOf(fileNames[row + 2])));
-        plays[row]->setToolTip(playTooltip(shownFileName(boxes[row + 2]->path())));
+        setTooltipAndName(plays[row], playTooltip(shownFileName(boxes[row + 2]->path())));
     }
     const auto colorSwatches = swatches();
     const auto colorNames = colorValueNames();

@@ -7,6 +7,7 @@
 #include "ErrorBox.h"
 #include "OvoWallPaperBMP.h"
 #include "PathBox.h"
+#include "PlayButton.h"
 #include "WindowValues.h"
 
 #include <QFrame>
@@ -70,12 +71,7 @@ void TForm4::createControls()
         return place(new QRadioButton(panel), name, geometry);
     };
     const auto playButton = [this](const QString& name, QRect geometry) {
-        auto* created = place(new QToolButton(this), name, geometry);
-        created->setAutoRaise(true);
-        created->setFocusPolicy(Qt::NoFocus);
-        created->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-        created->setIconSize(QSize(12, 12));
-        return created;
+        return place(new PlayButton(this), name, geometry);
     };
     const auto soundRow = [&](int number) {
         const int labelTop = kSoundLabelTops[number - 1];
@@ -124,7 +120,7 @@ void TForm4::createControls()
 
     QFont bold = font();
     bold.setBold(true);
-    Label14 = label("Label14", {122, 291});
+    Label14 = createLabel(this, "Label14", {122, 291}, LabelReading::Shadow);
     Label13 = label("Label13", {121, 289});
     Label14->setFont(bold);
     Label13->setFont(bold);
@@ -147,11 +143,21 @@ void TForm4::createControls()
     BitBtn2 = button("BitBtn2", {230, 310, 75, 25});
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
+    // Each sound row's play button comes before its file box; the swatches come last.
     QWidget* const tabOrder[] = {Edit1, RadioButton1, RadioButton2, Edit2, Button1, Edit3, Button2,
-        RadioButton3, RadioButton4, Edit4, Button3, Edit5, Button4, Edit6, Button5, Edit7, Button6,
-        Edit8, Button7, Edit9, Button8, Button9, BitBtn1, BitBtn2};
+        RadioButton3, RadioButton4, SpeedButton1, Edit4, Button3, SpeedButton2, Edit5, Button4,
+        SpeedButton3, Edit6, Button5, SpeedButton4, Edit7, Button6, SpeedButton5, Edit8, Button7,
+        SpeedButton6, Edit9, Button8, Button9, BitBtn1, BitBtn2, Panel3, Panel4, Panel5, Panel6,
+        Panel7, Panel8};
     for (std::size_t next = 1; next < std::size(tabOrder); ++next)
         setTabOrder(tabOrder[next - 1], tabOrder[next]);
+
+    // A screen reader names each box and switch by the label of its row.
+    const std::pair<QLabel*, QWidget*> rows[] = {{Label4, Edit1}, {Label1, Panel1}, {Label2, Edit2},
+        {Label3, Edit3}, {Label11, Panel2}, {Label5, Edit4}, {Label6, Edit5}, {Label7, Edit6},
+        {Label8, Edit7}, {Label9, Edit8}, {Label10, Edit9}};
+    for (const auto& [label, control] : rows)
+        label->setBuddy(control);
 }
 
 void TForm4::connectHandlers()

@@ -7,6 +7,7 @@
 #include "ProcessWide.h"
 #include "QtColor.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 
 QString packText(int index)
@@ -24,19 +25,54 @@ bool switchIsOn(const char* name)
     return ProcessWide<ConfigStore>::get().ReadString(config::kInterface, name, "") == config::kYes;
 }
 
-QLabel* createLabel(QWidget* parent, const QString& name, QPoint place)
+namespace {
+
+QLabel* placed(QLabel* label, const QString& name, QPoint place)
 {
-    auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->move(place);
     return label;
 }
 
+} // namespace
+
+QLabel* createLabel(QWidget* parent, const QString& name, QPoint place)
+{
+    return placed(new QLabel(parent), name, place);
+}
+
+QLabel* createLabel(QWidget* parent, const QString& name, QPoint place, LabelReading reading)
+{
+    auto* label = new QLabel(parent);
+    setLabelReading(label, reading);
+    return placed(label, name, place);
+}
+
 void setLabelText(QLabel* label, const QString& text)
 {
     label->setText(text);
     label->adjustSize();
+}
+
+void setButtonCaption(QAbstractButton* button, const QString& caption)
+{
+    static const QString back = "<<< ";
+    static const QString next = " >>>";
+    button->setText(caption);
+    QString words = caption;
+    if (words.startsWith(back))
+        words.remove(0, back.size());
+    if (words.endsWith(next))
+        words.chop(next.size());
+    // Without arrows the caption itself is read.
+    button->setAccessibleName(words == caption ? QString() : words);
+}
+
+void setTooltipAndName(QWidget* control, const QString& text)
+{
+    control->setToolTip(text);
+    control->setAccessibleName(text);
 }
 
 void setTextColor(QWidget* widget, const QColor& color)

@@ -1,9 +1,11 @@
 #include "Unit1.h"
 
+#include "AccessKeys.h"
 #include "ConfigNames.h"
 #include "ConfigStore.h"
 #include "DisplayText.h"
 #include "ErrorBox.h"
+#include "FocusRing.h"
 #include "LanguagePack.h"
 #include "SoundPlayer.h"
 #include "WindowValues.h"
@@ -28,6 +30,7 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <optional>
 #include <utility>
 
 using namespace config;
@@ -89,17 +92,19 @@ void TForm1::createControls()
     OvoWallPaperBMP1 = new TOvoWallPaperBMP(this);
     OvoWallPaperBMP1->setObjectName("OvoWallPaperBMP1");
 
-    const auto label = [this](const char* name, QPoint place, int pixelSize) {
-        QLabel* created = createLabel(this, name, place);
+    // The question and the verdict are read out as they appear; their shadows never.
+    const auto label = [this](const char* name, QPoint place, int pixelSize,
+                              std::optional<LabelReading> reading = {}) {
+        QLabel* created = reading ? createLabel(this, name, place, *reading) : createLabel(this, name, place);
         created->setFont(pixelFont("MS Sans Serif", pixelSize));
         return created;
     };
-    Label5 = label("Label5", {135, 30}, 11);
-    Label3 = label("Label3", {0, 122}, 32);
-    Label2 = label("Label2", {0, 120}, 32);
+    Label5 = label("Label5", {135, 30}, 11, LabelReading::Shadow);
+    Label3 = label("Label3", {0, 122}, 32, LabelReading::Shadow);
+    Label2 = label("Label2", {0, 120}, 32, LabelReading::LiveStatus);
     Label4 = label("Label4", {130, 30}, 11);
-    Label6 = label("Label6", {18, 12}, 19);
-    Label1 = label("Label1", {16, 10}, 19);
+    Label6 = label("Label6", {18, 12}, 19, LabelReading::Shadow);
+    Label1 = label("Label1", {16, 10}, 19, LabelReading::LiveStatus);
     for (QLabel* description : {Label4, Label5}) {
         description->setWordWrap(true);
         description->hide();
@@ -107,7 +112,7 @@ void TForm1::createControls()
     Label2->hide();
     Label3->hide();
 
-    Label7 = label("Label7", {kClientWidth - 110, 0}, 11);
+    Label7 = label("Label7", {kClientWidth - 110, 0}, 11, LabelReading::Link);
     Label7->setFont(pixelFont("Verdana", 11));
     Label7->setAutoFillBackground(true);
     QPalette linkPalette = Label7->palette();
@@ -118,6 +123,8 @@ void TForm1::createControls()
     Label7->setText(kVendorAddress);
     Label7->adjustSize();
     Label7->installEventFilter(this);
+    // Reached by Tab, not by a click, so the mouse leaves no focus ring on it.
+    Label7->setFocusPolicy(Qt::TabFocus);
 
     const auto button = [this](const char* name, QRect place) {
         auto* created = new QPushButton(this);
@@ -131,6 +138,7 @@ void TForm1::createControls()
     Button4 = button("Button4", {-110, 130, 100, 26});
     BitBtn1 = button("BitBtn1", {10, 170, 100, 26});
     BitBtn1->setIcon(menuPicture());
+    BitBtn1->installEventFilter(this);
     Button5 = button("Button5", {20, -30, 100, 25});
     Button6 = button("Button6", {20, -30, 100, 25});
     Button7 = button("Button7", {20, -30, 100, 25});
@@ -155,6 +163,8 @@ void TForm1::createControls()
             setTabOrder(previous, next);
         previous = next;
     }
+    setTabOrder(Button13, Label7);
+    new FocusRing(this);
 
     const auto timer = [this](const char* name, int interval) {
         auto* created = new QTimer(this);
@@ -182,9 +192,19 @@ void TForm1::createControls()
     // The pictures are loaded when the menu first opens: the first frame does not show them.
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::GiveMenuPictures, Qt::SingleShotConnection);
 
-    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* enter = new QShortcut(QKeySequence(key), this);
-        connectGuarded(enter, &QShortcut::activated, this, &TForm1::PressEnter);
+    const auto shortcut = [this](QKeySequence keys, void (TForm1::*handler)()) {
+        connectGuarded(new QShortcut(keys, this), &QShortcut::activated, this, handler);
+    };
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter})
+        shortcut(key, &TForm1::PressEnter);
+    shortcut(Qt::Key_Menu, &TForm1::PressMenuKey);
+    shortcut(Qt::SHIFT | Qt::Key_F10, &TForm1::PressMenuKey);
+    shortcut(Qt::Key_Escape, &TForm1::PressEscape);
+    // A digit of the top row; the number pad's digits reach the same shortcut.
+    constexpr Qt::Key kDigits[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4};
+    for (int position = 1; position <= 4; ++position) {
+        auto* digit = new QShortcut(QKeySequence(kDigits[position - 1]), this);
+        connect(digit, &QShortcut::activated, this, [this, position] { guarded([&] { PressAnswerKey(position); }); });
     }
 }
 
@@ -205,6 +225,8 @@ void TForm1::connectHandlers()
     connectGuarded(Settings1, &QAction::triggered, this, &TForm1::Settings1Click);
     connectGuarded(CheckforUpdate1, &QAction::triggered, this, &TForm1::CheckforUpdate1Click);
     connectGuarded(About1, &QAction::triggered, this, &TForm1::About1Click);
+    // A screen reader presses the link label through its link.
+    connectGuarded(Label7, &QLabel::linkActivated, this, &TForm1::Label7Click);
     connectGuardedTimer(Timer1, this, &TForm1::Timer1Timer);
     connectGuardedTimer(Timer2, this, &TForm1::Timer2Timer);
     connectGuardedTimer(Timer3, this, &TForm1::Timer3Timer);
@@ -245,6 +267,7 @@ void TForm1::FormShow()
 
 void TForm1::HizayaGir()
 {
+    ParkFocus();
     SetOperationMenuCaptions();
     SetLevelMenuCaptions();
 
@@ -287,6 +310,7 @@ void TForm1::ShowOperationMenu()
     Button3->move(170, Button3->y());
     Button4->move(250, Button4->y());
     BitBtn1->move(BitBtn1->x(), 130);
+    Button1->setFocus();
 }
 
 void TForm1::GiveMenuPictures()
@@ -307,6 +331,14 @@ void TForm1::SetMenuCaptions()
     Settings1->setText(packText(10) + "...");
     CheckforUpdate1->setText(packText(11) + "...");
     About1->setText(packText(12) + "...");
+    // Each item gets a letter that chooses it from the keyboard, unless the pack marks its own.
+    const QList<QAction*> items = PopupMenu1->actions();
+    std::vector<std::u32string> captions;
+    for (const QAction* item : items)
+        captions.push_back(item->text().toStdU32String());
+    const auto keyed = withAccessKeys(captions);
+    for (qsizetype index = 0; index < items.size(); ++index)
+        items[index]->setText(QString::fromStdU32String(keyed[static_cast<std::size_t>(index)]));
 }
 
 void TForm1::SetOperationMenuCaptions()
@@ -332,7 +364,64 @@ bool TForm1::OperationMenuInView() const
 
 void TForm1::BitBtn1Click()
 {
-    PopupMenu1->popup(QCursor::pos());
+    if (std::exchange(menuClickByMouse_, false))
+        PopupMenu1->popup(QCursor::pos());
+    else
+        OpenPopupMenuAtButton();
+}
+
+void TForm1::OpenPopupMenuAtButton()
+{
+    PopupMenu1->popup(BitBtn1->mapToGlobal(QPoint(0, BitBtn1->height())));
+    for (QAction* item : PopupMenu1->actions()) {
+        if (item->isEnabled()) {
+            PopupMenu1->setActiveAction(item);
+            break;
+        }
+    }
+}
+
+void TForm1::PressMenuKey()
+{
+    // The menu button is in view exactly while the operation menu is.
+    if (BitBtn1->isVisible())
+        OpenPopupMenuAtButton();
+}
+
+void TForm1::PressAnswerKey(int position)
+{
+    QPushButton* const answers[] = {Button8, Button9, Button10, Button11};
+    QPushButton* answer = answers[position - 1];
+    if (answer->isVisible())
+        answer->click();
+}
+
+void TForm1::PressEscape()
+{
+    if (Button13->isVisible())
+        Button13->click();
+    else if (LevelMenuInView())
+        LeaveLevelMenu();
+}
+
+bool TForm1::LevelMenuInView() const
+{
+    // From the moment the operation menu starts to leave until a level is chosen.
+    return Timer2->isActive() || Timer3->isActive() || Button5->isVisible();
+}
+
+void TForm1::LeaveLevelMenu()
+{
+    Timer2->stop();
+    Timer3->stop();
+    HizayaGir();
+    ShowOperationMenu();
+}
+
+void TForm1::ParkFocus()
+{
+    if (qobject_cast<QPushButton*>(focusWidget()))
+        setFocus();
 }
 
 void TForm1::SetMenuWindow(QAction* item, std::function<void()> open)
@@ -360,8 +449,13 @@ void TForm1::PlaySound(const std::string& soundValue)
 
 void TForm1::PressEnter()
 {
-    // After a right answer Enter asks for the next question, wherever the focus is;
-    // otherwise it presses the button that has the focus, as Space does.
+    // The link label takes Enter when it has the focus. Otherwise, after a right answer,
+    // Enter asks for the next question wherever the focus is; before that it presses the
+    // button that has the focus, as Space does.
+    if (focusWidget() == Label7) {
+        Label7Click();
+        return;
+    }
     if (Button12->isVisible() && Button12->isEnabled()) {
         Button12->click();
         return;
@@ -372,6 +466,14 @@ void TForm1::PressEnter()
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == BitBtn1) {
+        // A click that a mouse button's release makes opens the menu at the mouse.
+        if (event->type() == QEvent::MouseButtonPress)
+            menuClickByMouse_ = false;
+        else if (event->type() == QEvent::MouseButtonRelease)
+            menuClickByMouse_ = BitBtn1->isDown(); // the release that clicks a pressed button
+        return false;
+    }
     if (watched != Label7)
         return QWidget::eventFilter(watched, event);
     // Only the left button opens the web site, once per click: the second press of a double

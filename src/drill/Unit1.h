@@ -133,6 +133,16 @@ private:
 
     void ShowOperationMenu();
     void GiveMenuPictures();
+    // The pop-up menu at the menu button, its first item chosen, as the keyboard opens it.
+    void OpenPopupMenuAtButton();
+    void PressMenuKey();
+    // Keys 1 to 4 press the answer buttons during a question; Escape goes back a screen.
+    void PressAnswerKey(int position);
+    void PressEscape();
+    bool LevelMenuInView() const;
+    void LeaveLevelMenu();
+    // While the screen changes, the focus waits on the window, not on a button that goes.
+    void ParkFocus();
     void ChooseOperation(int operation);
     void ChooseLevel(int level);
     void ShowLevelDescription();
@@ -145,6 +155,8 @@ private:
     void OpenMenuWindow(QAction* item);
 
     std::map<QAction*, std::function<void()>> menuWindows_;
+    // Whether the menu button's click comes from the mouse, which opens the menu at the mouse.
+    bool menuClickByMouse_ = false;
     // Whether a left press on the link label waits for its release.
     bool linkPressed_ = false;
 };

@@ -9,6 +9,7 @@
 #include "DisplayText.h"
 #include "IntegerText.h"
 #include "ProcessWide.h"
+#include "ScreenReader.h"
 #include "WindowValues.h"
 
 #include <QLabel>
@@ -51,17 +52,21 @@ void TForm1::SoruGoster()
     CurrentQuestion = Generate(operation, CurrentLevel);
     setLabelText(Label1, displayText(CurrentQuestion.Text));
     setLabelText(Label6, Label1->text());
+    showAnnounced(Label1);
 
     QPushButton* const answers[] = {Button8, Button9, Button10, Button11};
     for (std::size_t position = 0; position < 4; ++position) {
         answers[position]->show();
         answers[position]->setText(displayText(CurrentQuestion.Choices[position]));
+        // Read with the key that presses it.
+        answers[position]->setAccessibleName(QString("%1: %2").arg(position + 1).arg(answers[position]->text()));
     }
-    Button12->setText(packText(19) + " >>>");
+    setButtonCaption(Button12, packText(19) + " >>>");
     Button12->show();
     Button12->setEnabled(false);
-    Button13->setText("<<< " + packText(18));
+    setButtonCaption(Button13, "<<< " + packText(18));
     Button13->show();
+    Button8->setFocus();
 }
 
 void TForm1::Button8Click() { Judge(Button8); }
@@ -107,7 +112,7 @@ void TForm1::ShowVerdict(int languageString, const char* foregroundValue, const 
     Label2->move(width() / 2 - Label2->width() / 2, Label2->y());
     setLabelText(Label3, Label2->text());
     Label3->move(Label2->x() + 2, Label3->y());
-    Label2->show();
+    showAnnounced(Label2);
     Label3->show();
 }
 
@@ -119,6 +124,7 @@ void TForm1::Button12Click()
 
 void TForm1::Button13Click()
 {
+    ParkFocus();
     Button13->hide();
     HizayaGir();
     ShowOperationMenu();

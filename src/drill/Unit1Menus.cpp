@@ -53,6 +53,7 @@ void TForm1::ChooseOperation(int operation)
     if (ChoicePending)
         return;
     CurrentOperation = operation;
+    ParkFocus();
     if (Timer1->isActive()) {
         ChoicePending = true;
         return;
@@ -68,6 +69,7 @@ void TForm1::ChooseOperation(int operation)
     for (QPushButton* level : {Button5, Button6, Button7})
         level->show();
     ShowLevelDescription();
+    Button5->setFocus();
 }
 
 void TForm1::Timer1Timer()
@@ -92,6 +94,8 @@ void TForm1::Timer1Timer()
     Timer1->stop();
     if (ChoicePending)
         Timer2->start();
+    else
+        Button1->setFocus();
 }
 
 void TForm1::Timer2Timer()
@@ -133,6 +137,8 @@ void TForm1::Timer3Timer()
                 ShowLevelDescription();
         }
         button->move(button->x(), button->y() + 10);
+        if (button == Button7 && button->y() == home)
+            Button5->setFocus(); // the level menu has arrived
         return;
     }
 }

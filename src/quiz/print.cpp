@@ -14,6 +14,7 @@
 #include "WindowValues.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -61,6 +62,9 @@ void TForm3::createControls()
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName("Memo1");
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab moves on to the buttons, as the platform's edit box does; Ctrl+Tab types a tab.
+    Memo1->setTabChangesFocus(true);
+    Memo1->installEventFilter(this);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setFont(QFont("MS Sans Serif", 10));
 
@@ -100,6 +104,7 @@ void TForm3::FormCreate()
     createInSteps({
         [this] {
             setWindowTitle(packText(24));
+            Memo1->setAccessibleName(windowTitle());
             BitBtn1->setText(packText(25));
             BitBtn2->setText(packText(26));
             BitBtn3->setText(packText(27));
@@ -112,6 +117,18 @@ void TForm3::FormCreate()
             SaveDialog1.filter = filter;
         },
     });
+}
+
+bool TForm3::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Memo1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ControlModifier) {
+            Memo1->insertPlainText("\t");
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TForm3::SetLines(const std::vector<std::string>& lines)

@@ -50,6 +50,8 @@ public:
 protected:
     // The first showing makes the window's outer size, its frame included, 211 by 377.
     void showEvent(QShowEvent* event) override;
+    // Ctrl+Tab in the document types a tab.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();

@@ -106,6 +106,12 @@ void TForm2::FormCreate()
             setLabelText(Label6, packText(13) + " 2");
             setLabelText(Label7, packText(13) + " 3");
             Button1->setText("&" + packText(22));
+            // A screen reader names each counter by its row and its column.
+            const auto counters = SpinEdits();
+            for (int index = 0; index < 12; ++index) {
+                counters[index]->setAccessibleName(
+                    packText(4 + index % 4) + ", " + packText(13) + QString(" %1").arg(index / 4 + 1));
+            }
         },
         [this] {
             auto& store = ProcessWide<ConfigStore>::get();

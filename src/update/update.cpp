@@ -62,7 +62,8 @@ void TForm5::createControls()
     Bevel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Animate1 = place(new AnimationControl(this), "Animate1", {9, 9, 48, 48});
 
-    Label1 = createLabel(this, "Label1", {64, 8});
+    // The step's message is read out whenever it changes.
+    Label1 = createLabel(this, "Label1", {64, 8}, LabelReading::LiveStatus);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -140,8 +141,8 @@ void TForm5::FormCreate()
     Animate1->setStopFrame(kAnimationStopFrame);
     setWindowTitle(packText(11));
     SetLabel1(packText(49));
-    Button1->setText("<<< " + packText(50));
-    Button2->setText(packText(51) + " >>>");
+    setButtonCaption(Button1, "<<< " + packText(50));
+    setButtonCaption(Button2, packText(51) + " >>>");
     BitBtn1->setText(packText(1));
     WaitTicks = 0;
     UpdateStep = 1;
@@ -171,6 +172,7 @@ void TForm5::SetLabel1(const QString& text)
 {
     Label1->setText(text);
     Label1->resize(kLabel1Width, Label1->heightForWidth(kLabel1Width));
+    showAnnounced(Label1);
 }
 
 std::string TForm5::UpdateItemField(const std::string& item, int field)

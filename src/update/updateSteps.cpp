@@ -136,15 +136,21 @@ void TForm5::ShowUpdates()
     CheckListBox1->show();
     UpdateStep = 2;
     SetLabel1(packText(54));
+    CheckListBox1->setAccessibleName(Label1->text());
     if (UpdateList.empty()) {
         const QSignalBlocker filling(CheckListBox1);
         auto* nothing = new QListWidgetItem(packText(55), CheckListBox1);
         nothing->setFlags(Qt::ItemIsEnabled);
         CheckListBox1->setEnabled(false);
         UpdateStep = 4;
-        Button2->setText(packText(56));
+        setButtonCaption(Button2, packText(56));
         BitBtn1->hide();
+        Button2->setFocus();
+        return;
     }
+    // The first entry takes the focus, so that Space can untick it at once.
+    CheckListBox1->setCurrentRow(0);
+    CheckListBox1->setFocus();
 }
 
 void TForm5::ArrangeUpdates(const std::string& listText)
@@ -167,11 +173,11 @@ void TForm5::ShowNextOrClose(bool somethingChecked)
 {
     if (somethingChecked) {
         UpdateStep = 2;
-        Button2->setText(packText(19) + " >>>");
+        setButtonCaption(Button2, packText(19) + " >>>");
         BitBtn1->show();
     } else {
         UpdateStep = 4;
-        Button2->setText(packText(56));
+        setButtonCaption(Button2, packText(56));
         BitBtn1->hide();
     }
 }
@@ -259,7 +265,7 @@ void TForm5::Timer2Timer()
     ProgressBar1->setValue(0);
     ProgressBar1->hide();
     setLabelText(Label2, QString());
-    Button2->setText(packText(57) + "...");
+    setButtonCaption(Button2, packText(57) + "...");
     Button2->setEnabled(true);
     UpdateStep = 3;
 }

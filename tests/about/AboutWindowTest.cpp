@@ -5,6 +5,7 @@
 #include "MenuWindows.h"
 #include "ProgramDirectory.h"
 #include "QtSoundPlayer.h"
+#include "ScreenReaderProbe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -119,6 +120,19 @@ TEST_F(AboutWindow, TheTotalsComeLastWithTheirNumbersInBold)
         EXPECT_EQ(lines[29], correctLine);
         EXPECT_EQ(lines[30], wrongLine);
     }
+}
+
+TEST_F(AboutWindow, AScreenReaderReadsTheCreditsAndTheTotalsWithoutTheirTags)
+{
+    store->WriteString("Stats", "Correct", "12");
+    store->WriteString("Stats", "Wrong", "3");
+    const QStringList read = accessibleName(openAbout().CRPanel1).split('\n');
+    ASSERT_GE(read.size(), 3);
+    EXPECT_EQ(read.front(), "Calcora 2.01");
+    EXPECT_TRUE(read.contains("Programming:"));
+    EXPECT_EQ(read[read.size() - 2], "Correct answers: 12");
+    EXPECT_EQ(read.back(), "Wrong answers: 3");
+    EXPECT_FALSE(read.contains("")) << "no blank lines";
 }
 
 TEST_F(AboutWindow, TheMenuItemOpensANewWindowWithTheTotalsOnceEachTime)

@@ -82,11 +82,15 @@ TEST_F(SettingsOpening, StacksTheSampleAndTheSwatchesOverThePreviewAndTabsInDesi
         if (next->focusPolicy() & Qt::TabFocus)
             order.push_back(next);
     }
+    // Every control a mouse can use, the play buttons and the swatches too.
     const std::vector<QWidget*> expected{window.Edit1, window.RadioButton1, window.RadioButton2,
         window.Edit2, window.Button1, window.Edit3, window.Button2, window.RadioButton3,
-        window.RadioButton4, window.Edit4, window.Button3, window.Edit5, window.Button4,
-        window.Edit6, window.Button5, window.Edit7, window.Button6, window.Edit8, window.Button7,
-        window.Edit9, window.Button8, window.Button9, window.BitBtn1, window.BitBtn2};
+        window.RadioButton4, window.SpeedButton1, window.Edit4, window.Button3, window.SpeedButton2,
+        window.Edit5, window.Button4, window.SpeedButton3, window.Edit6, window.Button5,
+        window.SpeedButton4, window.Edit7, window.Button6, window.SpeedButton5, window.Edit8,
+        window.Button7, window.SpeedButton6, window.Edit9, window.Button8, window.Button9,
+        window.BitBtn1, window.BitBtn2, window.Panel3, window.Panel4, window.Panel5, window.Panel6,
+        window.Panel7, window.Panel8};
     EXPECT_EQ(order, expected);
 }
 

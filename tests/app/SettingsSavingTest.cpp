@@ -140,8 +140,8 @@ TEST_F(SettingsSaving, OkOnTheLevelMenuRecaptionsTheLevelScreenOnly)
 
     EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join("\n").toStdString();
     EXPECT_EQ(pack->Get(4), "Plus");
-    EXPECT_EQ(mainWindow.GenerateaQuiz1->text(), "Quiz...");
-    EXPECT_EQ(mainWindow.Settings1->text(), "Options...");
+    EXPECT_EQ(mainWindow.GenerateaQuiz1->text(), "&Quiz...");
+    EXPECT_EQ(mainWindow.Settings1->text(), "&Options...");
     EXPECT_EQ(mainWindow.Button5->text(), "Stage &1");
     EXPECT_EQ(mainWindow.Button7->text(), "Stage &3");
     EXPECT_EQ(mainWindow.Label4->text(),
@@ -161,7 +161,7 @@ TEST_F(SettingsSaving, OkOnTheOperationMenuRecaptionsTheOperationButtonsOnly)
     chooseOtherPack(window);
     window.BitBtn1->click();
 
-    EXPECT_EQ(mainWindow.Settings1->text(), "Options...");
+    EXPECT_EQ(mainWindow.Settings1->text(), "&Options...");
     EXPECT_EQ(mainWindow.Button1->text(), "Plus (+)");
     EXPECT_EQ(mainWindow.Button2->text(), "Subtraction (-)");
     EXPECT_EQ(mainWindow.BitBtn1->text(), "More");
@@ -189,7 +189,7 @@ TEST_F(SettingsSaving, ABackgroundThatIsNoPictureStopsOkAfterItsValueButTheWindo
     EXPECT_EQ(interfaceValue("Language Pack"), mediaFile("english.lng")) << "the rest is skipped";
     EXPECT_EQ(mainWindow.windowTitle(), "Sums");
     EXPECT_EQ(mainWindow.OvoWallPaperBMP1->Bitmap(), background);
-    EXPECT_EQ(mainWindow.Settings1->text(), "Settings...");
+    EXPECT_EQ(mainWindow.Settings1->text(), "&Settings...");
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_FALSE(window.isVisible());
 }
@@ -208,7 +208,7 @@ TEST_F(SettingsSaving, APackThatCannotBeOpenedLeavesTheListEmptyAfterEveryValueI
     EXPECT_EQ(interfaceValue("Language Pack"), "/nowhere/gone.lng");
     EXPECT_EQ(interfaceValue("Wrong Background Color"), "clBlue");
     EXPECT_EQ(pack->Count(), 0);
-    EXPECT_EQ(mainWindow.Settings1->text(), "Settings...") << "the captions stay as they were";
+    EXPECT_EQ(mainWindow.Settings1->text(), "&Settings...") << "the captions stay as they were";
     EXPECT_FALSE(window.isVisible());
 }
 
@@ -247,7 +247,7 @@ TEST_F(SettingsSaving, CancelEscAndTheCloseBoxLeaveStoreAndMainWindowAsTheyWere)
         EXPECT_EQ(mainWindow.Label4->text(), description);
         EXPECT_EQ(textColor(mainWindow.Label4), descriptionColor);
         EXPECT_EQ(textColor(mainWindow.Label5), shadowColor);
-        EXPECT_EQ(mainWindow.Settings1->text(), "Settings...");
+        EXPECT_EQ(mainWindow.Settings1->text(), "&Settings...");
         EXPECT_EQ(pack->Get(4), "Addition");
     }
     EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join("\n").toStdString();

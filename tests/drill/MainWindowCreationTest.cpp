@@ -106,10 +106,10 @@ TEST_F(MainWindowCreation, TheLinkSitsTopRightAndALeftClickOpensTheWebSiteOnce)
 TEST_F(MainWindowCreation, TheMenuItemsCarryTheirCaptionsAndPictures)
 {
     TForm1& window = createWindow();
-    EXPECT_EQ(window.GenerateaQuiz1->text(), "Make a Quiz...");
-    EXPECT_EQ(window.Settings1->text(), "Settings...");
-    EXPECT_EQ(window.CheckforUpdate1->text(), "Check for Updates...");
-    EXPECT_EQ(window.About1->text(), "About...");
+    EXPECT_EQ(window.GenerateaQuiz1->text(), "&Make a Quiz...");
+    EXPECT_EQ(window.Settings1->text(), "&Settings...");
+    EXPECT_EQ(window.CheckforUpdate1->text(), "&Check for Updates...");
+    EXPECT_EQ(window.About1->text(), "&About...");
     window.PopupMenu1->popup(window.mapToGlobal(QPoint(10, 10)));
     for (QAction* item : window.PopupMenu1->actions())
         EXPECT_FALSE(item->icon().isNull()) << item->objectName().toStdString();
@@ -174,7 +174,7 @@ TEST_F(MainWindowCreation, EachFailedItemKeepsItsDesignValueAndTheOthersTheirs)
     TForm1& window = createWindow();
     EXPECT_TRUE(window.OvoWallPaperBMP1->Bitmap().isNull()) << "no picture";
     EXPECT_EQ(window.Button1->text(), "Addition (+)") << "the steps after the picture ran";
-    EXPECT_EQ(window.GenerateaQuiz1->text(), "Make a Quiz...");
+    EXPECT_EQ(window.GenerateaQuiz1->text(), "&Make a Quiz...");
 
     setInterface("Background Image", mediaFile("bg.bmp"));
     setInterface("Language Pack", "/nowhere/english.lng");

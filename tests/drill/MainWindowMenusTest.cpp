@@ -243,7 +243,7 @@ TEST_F(MainWindowMenus, TheMenuButtonOpensThePopUpAtTheMouse)
     TForm1& window = createAndSettle();
     slideIn();
     QCursor::setPos(window.mapToGlobal(QPoint(200, 100)));
-    window.BitBtn1->click();
+    QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
     ASSERT_TRUE(window.PopupMenu1->isVisible());
     EXPECT_EQ(window.PopupMenu1->pos(), QCursor::pos());
     saveScreenshot(*window.PopupMenu1, "main-2-popup-menu");

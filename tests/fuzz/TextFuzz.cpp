@@ -1,6 +1,7 @@
 // Texts the program reads from its store and its language pack: the pack's lines, colour texts
 // and whole numbers.
 
+#include "AccessKeys.h"
 #include "AppError.h"
 #include "ColorText.h"
 #include "FuzzTargets.h"
@@ -22,6 +23,23 @@ void fuzzLanguagePack(const std::uint8_t* data, std::size_t size)
         bytes += line.size();
     }
     fuzzCheck(bytes <= size, "the lines come from the file");
+
+    // The main window's menu takes its access keys from pack lines; each byte stands in for a
+    // character here.
+    std::vector<std::u32string> captions;
+    for (const auto& line : lines) {
+        std::u32string caption;
+        for (const char byte : line)
+            caption += static_cast<char32_t>(static_cast<unsigned char>(byte));
+        captions.push_back(caption);
+    }
+    const auto keyed = withAccessKeys(captions);
+    fuzzCheck(keyed.size() == captions.size(), "one caption for each item");
+    for (std::size_t item = 0; item < keyed.size(); ++item) {
+        const bool unchanged = keyed[item] == captions[item];
+        fuzzCheck(unchanged || (keyed[item].size() == captions[item].size() + 1 && markedAccessKey(keyed[item])),
+                  "a caption gains at most the mark of its key");
+    }
 }
 
 void fuzzColorText(const std::uint8_t* data, std::size_t size)

@@ -3,6 +3,7 @@
 
 #include "ConfigDefaults.h"
 #include "QuizFixture.h"
+#include "ScreenReaderProbe.h"
 #include "SpinCounter.h"
 
 #include <QApplication>
@@ -93,6 +94,22 @@ TEST_F(QuizComposerWindow, TextsPlacesAndTabOrder)
     EXPECT_EQ(order, QStringList({"SpinEdit1", "SpinEdit2", "SpinEdit3", "SpinEdit4", "SpinEdit5", "SpinEdit6",
                                   "SpinEdit7", "SpinEdit8", "SpinEdit9", "SpinEdit10", "SpinEdit11", "SpinEdit12",
                                   "Button1"}));
+}
+
+TEST_F(QuizComposerWindow, EveryCounterIsReadByItsOperationAndLevel)
+{
+    ComposerUnderTest& window = openComposer();
+    const std::pair<SpinCounter*, QString> names[] = {
+        {window.SpinEdit1, "Addition, Level 1"}, {window.SpinEdit4, "Division, Level 1"},
+        {window.SpinEdit6, "Subtraction, Level 2"}, {window.SpinEdit11, "Multiplication, Level 3"},
+        {window.SpinEdit12, "Division, Level 3"},
+    };
+    for (const auto& [counter, name] : names)
+        EXPECT_EQ(accessibleName(counter), name) << counter->objectName().toStdString();
+    std::set<QString> distinct;
+    for (SpinCounter* counter : window.SpinEdits())
+        distinct.insert(accessibleName(counter));
+    EXPECT_EQ(distinct.size(), 12u) << "a name of its own for each";
 }
 
 TEST_F(QuizComposerWindow, StoredCountsAreBroughtIntoRange)

@@ -2,6 +2,7 @@
 // and saving as a web page or a text file.
 
 #include "QuizFixture.h"
+#include "ScreenReaderProbe.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -41,6 +42,25 @@ protected:
 
     QTemporaryDir folder;
 };
+
+TEST_F(QuizDocumentWindow, TabMovesOnToTheButtonsAndCtrlTabTypesATab)
+{
+    TForm3& window = openDocument(twoQuestionQuiz());
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.Memo1->setFocus();
+    window.Memo1->moveCursor(QTextCursor::Start);
+    QTest::keyClick(window.Memo1, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(window.DocumentLines().front(), "\t1-) 3 + 5 = ?");
+    EXPECT_EQ(QApplication::focusWidget(), window.Memo1);
+
+    QTest::keyClick(window.Memo1, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window.BitBtn1) << "Tab leaves the document";
+    EXPECT_EQ(window.DocumentLines().front(), "\t1-) 3 + 5 = ?") << "and types nothing";
+    QTest::keyClick(window.BitBtn1, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), window.Memo1);
+    EXPECT_EQ(accessibleName(window.Memo1), "Quiz") << "the document is read by its window's title";
+}
 
 TEST_F(QuizDocumentWindow, TextsPlacesAndTheDocumentFont)
 {

@@ -233,10 +233,10 @@ TEST_F(UpdateInstall, AnInstalledPackReCaptionsTheScreenInView)
         window.Button2->click();
         ASSERT_EQ(updateMark("German"), "Installed");
 
-        EXPECT_EQ(form->GenerateaQuiz1->text(), "Quiz erstellen...");
-        EXPECT_EQ(form->Settings1->text(), "Einstellungen...");
-        EXPECT_EQ(form->CheckforUpdate1->text(), "Nach Updates suchen...");
-        EXPECT_EQ(form->About1->text(), QString::fromUtf8("\xC3\x9C" "ber..."));
+        EXPECT_EQ(form->GenerateaQuiz1->text(), "&Quiz erstellen...");
+        EXPECT_EQ(form->Settings1->text(), "&Einstellungen...");
+        EXPECT_EQ(form->CheckforUpdate1->text(), "&Nach Updates suchen...");
+        EXPECT_EQ(form->About1->text(), QString::fromUtf8("&\xC3\x9C" "ber..."));
         if (!levelMenu) {
             EXPECT_EQ(form->Button1->text(), "Addieren (+)");
             EXPECT_EQ(form->Button2->text(), "Subtrahieren (-)");
@@ -320,7 +320,7 @@ TEST_F(UpdateInstall, AProgramFolderThatCannotBeWrittenIsNamedAndNothingIsRecord
     EXPECT_EQ(folderEntries(programDirectory()), entriesBefore) << "nothing new, not even a half-written file";
     EXPECT_EQ(store->section("Interface"), interfaceBefore);
     EXPECT_EQ(updateMark("German"), "");
-    EXPECT_EQ(form->GenerateaQuiz1->text(), "Make a Quiz...");
+    EXPECT_EQ(form->GenerateaQuiz1->text(), "&Make a Quiz...");
     EXPECT_EQ(fileBytes(downloadedFile("german.lng")), german) << "the download is kept";
 }
 

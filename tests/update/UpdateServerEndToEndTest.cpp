@@ -222,8 +222,8 @@ TEST_F(UpdateServerEndToEnd, TheSampleServersPackAndBackgroundAreInstalledAndSho
     ASSERT_EQ(german.size(), LanguagePack::kUsedLines);
     EXPECT_EQ(form->Button1->text(), displayText(german[4]) + " (+)");
     EXPECT_EQ(form->BitBtn1->text(), displayText(german[8]));
-    EXPECT_EQ(form->GenerateaQuiz1->text(), displayText(german[9]) + "...");
-    EXPECT_EQ(form->CheckforUpdate1->text(), displayText(german[11]) + "...");
+    EXPECT_EQ(form->GenerateaQuiz1->text(), "&" + displayText(german[9]) + "...");
+    EXPECT_EQ(form->CheckforUpdate1->text(), "&" + displayText(german[11]) + "...");
     QImage chalkboard;
     ASSERT_TRUE(chalkboard.load(QString::fromStdString(updates + "/chalkboard.bmp"), "BMP"));
     EXPECT_EQ(form->OvoWallPaperBMP1->Bitmap(), chalkboard);
