@@ -5,11 +5,11 @@
 #include "CreditsMarkup.h"
 #include "ConfigNames.h"
 #include "ConfigStore.h"
+#include "DialogFrame.h"
 #include "DisplayText.h"
 #include "ErrorBox.h"
 #include "ProcessWide.h"
 #include "ProgramDirectory.h"
-#include "ScreenCentre.h"
 #include "SoundPlayer.h"
 #include "WindowValues.h"
 
@@ -98,13 +98,7 @@ TForm6::TForm6(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("Form6");
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    QFont windowFont("MS Sans Serif");
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
-    setFixedSize(kClientWidth, kClientHeight);
-    centreOnScreen(*this);
+    frameDialog(*this, QSize(kClientWidth, kClientHeight));
 
     createControls();
     connectHandlers();

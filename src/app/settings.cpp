@@ -6,6 +6,7 @@
 #include "ConfigDefaults.h"
 #include "ConfigNames.h"
 #include "ConfigStore.h"
+#include "DialogFrame.h"
 #include "DisplayText.h"
 #include "ErrorBox.h"
 #include "FileNameCase.h"
@@ -14,7 +15,6 @@
 #include "PathText.h"
 #include "ProcessWide.h"
 #include "ProgramDirectory.h"
-#include "ScreenCentre.h"
 #include "SoundPlayer.h"
 #include "Unit1.h"
 #include "WindowValues.h"
@@ -39,12 +39,8 @@ TForm4::TForm4(TForm1& mainWindow)
     , mainWindow_(mainWindow)
 {
     setObjectName("Form4");
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientWidth, kClientHeight);
-    setFont(QFont("MS Sans Serif", 8));
     // Centred on the screen rather than over the main window.
-    centreOnScreen(*this);
+    frameDialog(*this, QSize(kClientWidth, kClientHeight));
 
     createControls();
     connectHandlers();

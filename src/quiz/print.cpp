@@ -2,6 +2,7 @@
 
 #include "AppError.h"
 #include "ButtonPictures.h"
+#include "DialogFrame.h"
 #include "DisplayText.h"
 #include "DocumentFile.h"
 #include "ErrorBox.h"
@@ -34,14 +35,7 @@ TForm3::TForm3(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("Form3");
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
-                   | Qt::WindowCloseButtonHint);
-    QFont windowFont("MS Sans Serif");
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
-    resize(kWindowSize);
-    centreOnScreen(*this);
+    frameDialog(*this, kWindowSize, DialogSizing::Resizable);
     createControls();
     FormCreate();
 }

@@ -3,10 +3,10 @@
 #include "ConfigDefaults.h"
 #include "ConfigNames.h"
 #include "ConfigStore.h"
+#include "DialogFrame.h"
 #include "ErrorBox.h"
 #include "IntegerText.h"
 #include "ProcessWide.h"
-#include "ScreenCentre.h"
 #include "SpinCounter.h"
 #include "Unit1.h"
 #include "WindowValues.h"
@@ -34,13 +34,7 @@ TForm2::TForm2(QWidget* parent)
     , composer_(&TForm1::Generate)
 {
     setObjectName("Form2");
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    QFont windowFont("MS Sans Serif");
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
-    setFixedSize(kClientWidth, kClientHeight);
-    centreOnScreen(*this);
+    frameDialog(*this, QSize(kClientWidth, kClientHeight));
     createControls();
     FormCreate();
 }

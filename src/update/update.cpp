@@ -4,10 +4,10 @@
 #include "update.h"
 
 #include "AnimationControl.h"
+#include "DialogFrame.h"
 #include "ErrorBox.h"
 #include "HTTPGet.h"
 #include "ProgramDirectory.h"
-#include "ScreenCentre.h"
 #include "Unit1.h"
 #include "UpdateList.h"
 #include "WindowTimer.h"
@@ -45,11 +45,7 @@ TForm5::TForm5(TForm1& mainWindow)
     , mainWindow_(mainWindow)
 {
     setObjectName("Form5");
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientWidth, kClientHeight);
-    setFont(QFont("MS Sans Serif", 8));
-    centreOnScreen(*this);
+    frameDialog(*this, QSize(kClientWidth, kClientHeight));
 
     createControls();
     connectHandlers();
