@@ -7,13 +7,11 @@
 #include "ConfigStore.h"
 #include "LanguagePack.h"
 #include "ProcessWide.h"
-#include "Startup.h"
+#include "ProgramBench.h"
 #include "about.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
@@ -68,17 +66,7 @@ BENCHMARK(BM_OpenAboutWindowProcessorShare)->Iterations(1)->Unit(benchmark::kMil
 
 int main(int argc, char* argv[])
 {
-    QTemporaryDir configHome;
-    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    prepareApplication(application);
-    ProcessWide<LanguagePack>::get().Reload(ProcessWide<ConfigStore>::get());
-
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    releaseProcessServices();
-    return 0;
+    return runProgramBenchmarks(argc, argv, [] {
+        ProcessWide<LanguagePack>::get().Reload(ProcessWide<ConfigStore>::get());
+    });
 }

@@ -5,12 +5,11 @@
 #include "ConfigNames.h"
 #include "ConfigStore.h"
 #include "ProcessWide.h"
-#include "Startup.h"
+#include "ProgramBench.h"
 #include "Unit1.h"
 
 #include <QApplication>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -44,19 +43,9 @@ BENCHMARK(BM_OneWholeQuestion)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char* argv[])
 {
-    QTemporaryDir configHome;
-    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    prepareApplication(application);
-    auto& store = ProcessWide<ConfigStore>::get();
-    store.WriteString(config::kInterface, config::kPlaySounds, config::kNo);
-    store.WriteString(config::kInterface, config::kAnimatedButtons, config::kNo);
-
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    releaseProcessServices();
-    return 0;
+    return runProgramBenchmarks(argc, argv, [] {
+        auto& store = ProcessWide<ConfigStore>::get();
+        store.WriteString(config::kInterface, config::kPlaySounds, config::kNo);
+        store.WriteString(config::kInterface, config::kAnimatedButtons, config::kNo);
+    });
 }
