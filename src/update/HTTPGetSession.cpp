@@ -1,8 +1,7 @@
 #include "HTTPGetSession.h"
 
+#include "CurlLibrary.h"
 #include "HTTPGetThread.h"
-
-#include <curl/curl.h>
 
 #include <chrono>
 
@@ -13,14 +12,9 @@ constexpr std::chrono::seconds kWorkersEndLimit{5};
 
 } // namespace
 
-FetchSession::FetchSession()
-{
-    curl_global_init(CURL_GLOBAL_DEFAULT);
-}
-
 FetchSession::~FetchSession()
 {
     // A transfer still stuck after the limit keeps the library: the process ends around it.
     if (stopFetchWorkers(kWorkersEndLimit))
-        curl_global_cleanup();
+        endCurlLibrary();
 }

@@ -1,9 +1,8 @@
 #include "HTTPGetTransfer.h"
 
+#include "CurlLibrary.h"
 #include "PathText.h"
 #include "UrlSplit.h"
-
-#include <curl/curl.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -49,8 +48,9 @@ std::filesystem::path utf8Path(const std::string& name)
 }
 
 struct CurlDeleter {
-    void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
-    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+    const CurlLibrary* curl = nullptr;
+    void operator()(CURL* handle) const { curl->easyCleanup(handle); }
+    void operator()(curl_slist* list) const { curl->slistFreeAll(list); }
 };
 using CurlHandle = std::unique_ptr<CURL, CurlDeleter>;
 using HeaderList = std::unique_ptr<curl_slist, CurlDeleter>;
@@ -58,7 +58,8 @@ using HeaderList = std::unique_ptr<curl_slist, CurlDeleter>;
 class Transfer {
 public:
     Transfer(const FetchRequest& request, TransferControl& control)
-        : request_(request), control_(control)
+        : request_(request), control_(control), library_(curlLibrary()),
+          curl_(nullptr, CurlDeleter{library_}), headers_(nullptr, CurlDeleter{library_})
     {
     }
 
@@ -66,13 +67,13 @@ public:
     {
         FetchResult result;
         const auto address = requestAddress(SplitURL(request_.url));
-        if (!address || !headerTextsAreSafe(request_) || control_.stopRequested())
+        if (!library_ || !address || !headerTextsAreSafe(request_) || control_.stopRequested())
             return result;
-        curl_.reset(curl_easy_init());
+        curl_.reset(library_->easyInit());
         if (!curl_ || !configure(*address))
             return result;
 
-        const CURLcode code = curl_easy_perform(curl_.get());
+        const CURLcode code = library_->easyPerform(curl_.get());
         // A body of no bytes never reaches the write callback, yet it is an answer.
         bool complete = code == CURLE_OK && (bodyStarted_ || startBody());
         if (file_) {
@@ -95,12 +96,12 @@ private:
     template <class Value>
     bool set(CURLoption option, Value value)
     {
-        return curl_easy_setopt(curl_.get(), option, value) == CURLE_OK;
+        return library_->easySetopt(curl_.get(), option, value) == CURLE_OK;
     }
 
     bool addHeader(const std::string& line)
     {
-        curl_slist* extended = curl_slist_append(headers_.get(), line.c_str());
+        curl_slist* extended = library_->slistAppend(headers_.get(), line.c_str());
         if (!extended)
             return false;
         headers_.release();
@@ -153,7 +154,7 @@ private:
     {
         bodyStarted_ = true;
         curl_off_t length = -1;
-        if (curl_easy_getinfo(curl_.get(), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) != CURLE_OK)
+        if (library_->easyGetinfo(curl_.get(), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) != CURLE_OK)
             return false;
         if (control_.stopRequested() || (length < 0 && request_.binaryData) || length > kMaxFetchBytes)
             return false;
@@ -210,6 +211,7 @@ private:
 
     const FetchRequest& request_;
     TransferControl& control_;
+    const CurlLibrary* library_; // null when libcurl cannot be opened: every fetch fails
     CurlHandle curl_;
     HeaderList headers_;
     bool bodyStarted_ = false;

@@ -6,8 +6,9 @@
 // "silent": the server never answers. "handover": the server sends a chunk and stalls, and
 // the component has a progress receiver, so the transfer waits for a GUI thread that no longer
 // handles events. "kept": the component is never destroyed (as if its window leaked);
-// "destroyed": it is destroyed before the end. After the program's fetch session has ended
-// it prints how many transfers are still running.
+// "destroyed": it is destroyed before the end. It prints whether libcurl was loaded before the
+// first fetch, and after the program's fetch session has ended how many transfers are still
+// running.
 
 #include "HTTPGet.h"
 #include "HTTPGetSession.h"
@@ -15,6 +16,8 @@
 #include "LoopbackHttpServer.h"
 
 #include <QCoreApplication>
+
+#include <dlfcn.h>
 
 #include <chrono>
 #include <cstdio>
@@ -38,6 +41,8 @@ int main(int argc, char* argv[])
         fetch->setStallTimeoutForTests(std::chrono::hours(1));
         if (handOver)
             QObject::connect(fetch, &THTTPGet::OnProgress, fetch, [] {});
+        const bool loadedBefore = dlopen("libcurl.so.4", RTLD_LAZY | RTLD_NOLOAD) != nullptr;
+        std::printf("libcurl before the first fetch: %s\n", loadedBefore ? "loaded" : "not loaded");
         fetch->FetchString();
 
         while (handOver ? !fetch->progressHandOverWaiting() : server.requests().empty())
