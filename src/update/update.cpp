@@ -7,6 +7,7 @@
 #include "DialogFrame.h"
 #include "ErrorBox.h"
 #include "HTTPGet.h"
+#include "PaintPacer.h"
 #include "ProgramDirectory.h"
 #include "Unit1.h"
 #include "UpdateList.h"
@@ -73,6 +74,7 @@ void TForm5::createControls()
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->hide();
+    progressPacer_ = new PaintPacer(*this);
 
     Button1 = place(new QPushButton(this), "Button1", {64, 112, 65, 25});
     Button1->setEnabled(false);

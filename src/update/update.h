@@ -13,6 +13,7 @@ class QLabel;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
+class PaintPacer;
 class QTimer;
 class TForm1;
 class THTTPGet;
@@ -109,4 +110,6 @@ private:
     // window has cancelled itself reports nothing afterwards.
     bool listFetchStarted_ = false;
     bool downloading_ = false;
+    // The bar and the byte count change with every kilobyte; the window is painted less often.
+    PaintPacer* progressPacer_;
 };

@@ -9,6 +9,7 @@
 #include "DisplayText.h"
 #include "DownloadFolder.h"
 #include "HTTPGet.h"
+#include "PaintPacer.h"
 #include "ProcessWide.h"
 #include "ProgramDirectory.h"
 #include "SoundPlayer.h"
@@ -228,6 +229,7 @@ void TForm5::HTTPGet2Progress(qint32 TotalSize, qint32 Readed)
 {
     if (!downloading_)
         return;
+    progressPacer_->aboutToChange();
     // A server that reports no length, or sends more than it reported, leaves the bar in range.
     if (TotalSize > 0)
         ProgressBar1->setValue(static_cast<int>(std::clamp<qint64>(qint64{Readed} * 100 / TotalSize, 0, 100)));

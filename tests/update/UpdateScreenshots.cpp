@@ -51,6 +51,8 @@ TEST_F(UpdateScreenshots, EveryStepToAnInstalledPack)
     bool saved = false;
     QObject::connect(window.HTTPGet2, &THTTPGet::OnProgress, &window, [&](QObject*, qint32 total, qint32 readed) {
         if (!saved && total > 5000 && readed > total / 2) {
+            // As the pupil sees it: the window is painted a moment after the figures change.
+            QTRY_VERIFY(window.updatesEnabled());
             save("6-downloading");
             saved = true;
         }
