@@ -4,11 +4,31 @@
 #include "ProgramPaths.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QThread>
 #include <QUrl>
+
+#include <algorithm>
 
 std::unique_ptr<SoundPlayer> SoundPlayer::createDefault()
 {
     return std::make_unique<QtSoundPlayer>();
+}
+
+QtSoundPlayer::~QtSoundPlayer()
+{
+    // At the end of the process, Qt Multimedia's sample cache waits for its loading thread
+    // while holding a lock that the thread needs to finish a sound it is still reading: the
+    // program would never end. So the player goes only once none of its sounds is loading.
+    const auto loading = [this] {
+        return std::any_of(effects_.begin(), effects_.end(),
+                           [](const auto& effect) { return effect.second->status() == QSoundEffect::Loading; });
+    };
+    const QDeadlineTimer deadline(std::chrono::seconds(2));
+    while (loading() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents();
+        QThread::msleep(1);
+    }
 }
 
 void QtSoundPlayer::Play(const std::string& path)

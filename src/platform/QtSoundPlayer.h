@@ -11,6 +11,11 @@
 // window plays again and again start without delay.
 class QtSoundPlayer final : public SoundPlayer {
 public:
+    QtSoundPlayer() = default;
+    ~QtSoundPlayer() override;
+    QtSoundPlayer(const QtSoundPlayer&) = delete;
+    QtSoundPlayer& operator=(const QtSoundPlayer&) = delete;
+
     void Play(const std::string& path) override;
     void Beep() override;
 
