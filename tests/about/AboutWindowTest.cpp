@@ -3,6 +3,7 @@
 #include "CRPanel.h"
 #include "ClickSpot.h"
 #include "MenuWindows.h"
+#include "ModalWindow.h"
 #include "ProgramDirectory.h"
 #include "QtSoundPlayer.h"
 #include "ScreenReaderProbe.h"
@@ -146,20 +147,11 @@ TEST_F(AboutWindow, TheMenuItemOpensANewWindowWithTheTotalsOnceEachTime)
 
     std::vector<QStringList> shown;
     const auto openAndClose = [&] {
-        QTimer watch;
-        watch.setInterval(10);
-        QObject::connect(&watch, &QTimer::timeout, [&] {
-            auto* window = qobject_cast<TForm6*>(QApplication::activeModalWidget());
-            if (!window)
-                return;
-            watch.stop();
-            EXPECT_EQ(window->parentWidget(), &mainWindow);
-            shown.push_back(window->CRPanel1->Strings());
-            window->BitBtn1->click();
+        withModalWindow<TForm6>([&] { mainWindow.About1->trigger(); }, [&](TForm6& window) {
+            EXPECT_EQ(window.parentWidget(), &mainWindow);
+            shown.push_back(window.CRPanel1->Strings());
+            window.BitBtn1->click();
         });
-        watch.start();
-        mainWindow.About1->trigger();
-        watch.stop();
     };
     openAndClose();
     openAndClose();

@@ -1,12 +1,11 @@
 #include "SettingsWindowFixture.h"
 
 #include "MenuWindows.h"
+#include "ModalWindow.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 
@@ -21,20 +20,11 @@ TEST_F(SettingsFromTheMenu, TheMenuItemOpensANewModalWindowEachTime)
     // The window runs its own loop; it is read and closed from inside that loop.
     std::vector<QString> titlesShown;
     const auto openAndCancel = [&] {
-        QTimer watch;
-        watch.setInterval(10);
-        QObject::connect(&watch, &QTimer::timeout, [&] {
-            auto* settingsWindow = qobject_cast<TForm4*>(QApplication::activeModalWidget());
-            if (!settingsWindow)
-                return;
-            watch.stop();
-            titlesShown.push_back(settingsWindow->Edit1->text());
-            settingsWindow->Edit1->setText("An edit that is cancelled");
-            settingsWindow->BitBtn2->click();
+        withModalWindow<TForm4>([&] { mainWindow.Settings1->trigger(); }, [&](TForm4& settingsWindow) {
+            titlesShown.push_back(settingsWindow.Edit1->text());
+            settingsWindow.Edit1->setText("An edit that is cancelled");
+            settingsWindow.BitBtn2->click();
         });
-        watch.start();
-        mainWindow.Settings1->trigger();
-        watch.stop();
     };
     openAndCancel();
     openAndCancel();

@@ -1,12 +1,11 @@
 #include "AppError.h"
 #include "ErrorBox.h"
+#include "ModalWindow.h"
 #include "ScopedService.h"
 #include "ScriptedDialogs.h"
 
-#include <QApplication>
 #include <QMessageBox>
 #include <QSpinBox>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -70,19 +69,12 @@ TEST(ErrorBox, TheRealBoxShowsItsMessageAsPlainText)
     const auto real = Dialogs::createDefault();
     QString shownText;
     Qt::TextFormat shownFormat = Qt::RichText;
-    QTimer watch;
-    watch.setInterval(10);
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        watch.stop();
-        shownText = box->text();
-        shownFormat = box->textFormat();
-        box->accept();
-    });
-    watch.start();
-    real->showError("Calcora", "Cannot open file /packs/<b>turkish</b>.lng.");
+    withModalWindow<QMessageBox>([&] { real->showError("Calcora", "Cannot open file /packs/<b>turkish</b>.lng."); },
+                                 [&](QMessageBox& box) {
+                                     shownText = box.text();
+                                     shownFormat = box.textFormat();
+                                     box.accept();
+                                 });
     EXPECT_EQ(shownText, "Cannot open file /packs/<b>turkish</b>.lng.");
     EXPECT_EQ(shownFormat, Qt::PlainText);
 }

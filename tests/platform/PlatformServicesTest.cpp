@@ -2,6 +2,7 @@
 #include "DisplayText.h"
 #include "FirstPaint.h"
 #include "FontColorDialog.h"
+#include "ModalWindow.h"
 #include "QtSoundPlayer.h"
 #include "TooltipTiming.h"
 
@@ -15,7 +16,6 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolTip>
 #include <QUrl>
 
@@ -126,23 +126,15 @@ TEST(SaveDialog, ANameWithoutExtensionTakesTheChosenTypesOne)
     };
     for (const Case& choice : cases) {
         SCOPED_TRACE(choice.typed);
-        QTimer watch;
-        watch.setInterval(10);
-        QObject::connect(&watch, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            auto* nameBox = dialog->findChild<QLineEdit*>("fileNameEdit");
-            if (!nameBox)
-                return;
-            watch.stop();
-            dialog->selectNameFilter(choice.type);
-            nameBox->setText(choice.typed);
-            // What pressing the dialog's Save button does.
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
-        watch.start();
-        const auto saved = real->getSaveFileName(nullptr, request);
+        std::optional<QString> saved;
+        withModalWindow<QFileDialog>([&] { saved = real->getSaveFileName(nullptr, request); },
+                                     [&](QFileDialog& dialog) {
+                                         dialog.selectNameFilter(choice.type);
+                                         if (auto* nameBox = dialog.findChild<QLineEdit*>("fileNameEdit"))
+                                             nameBox->setText(choice.typed);
+                                         // What pressing the dialog's Save button does.
+                                         QMetaObject::invokeMethod(&dialog, "accept");
+                                     });
         ASSERT_TRUE(saved.has_value());
         EXPECT_EQ(*saved, folder.filePath(choice.saved));
     }

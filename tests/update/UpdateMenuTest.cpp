@@ -1,12 +1,11 @@
 #include "UpdateWindowFixture.h"
 
 #include "MenuWindows.h"
+#include "ModalWindow.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 
@@ -22,20 +21,11 @@ TEST_F(UpdateFromTheMenu, TheMenuItemOpensANewModalWindowEachTime)
     // The window runs its own loop; it is read and closed from inside that loop.
     QStringList textsShown;
     const auto openCheckAndCancel = [&] {
-        QTimer watch;
-        watch.setInterval(10);
-        QObject::connect(&watch, &QTimer::timeout, [&] {
-            auto* updateWindow = qobject_cast<TForm5*>(QApplication::activeModalWidget());
-            if (!updateWindow)
-                return;
-            watch.stop();
-            textsShown.append(updateWindow->Label1->text());
-            updateWindow->Button2->click();
-            updateWindow->BitBtn1->click();
+        withModalWindow<TForm5>([&] { mainWindow.CheckforUpdate1->trigger(); }, [&](TForm5& updateWindow) {
+            textsShown.append(updateWindow.Label1->text());
+            updateWindow.Button2->click();
+            updateWindow.BitBtn1->click();
         });
-        watch.start();
-        mainWindow.CheckforUpdate1->trigger();
-        watch.stop();
     };
     openCheckAndCancel();
     openCheckAndCancel();
