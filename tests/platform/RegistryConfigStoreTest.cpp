@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <functional>
 #include <iostream>
-#include <latch>
 #include <string>
 #include <thread>
 #include <vector>
@@ -174,10 +174,15 @@ TEST(RegistryStore, ChangesFromTwoThreadsAtOnceAllCount)
 {
     const ScratchRegistryKey key;
     constexpr int kEach = 500;
-    std::latch start(2);
+    // Both start adding together. A spin rather than std::latch: MinGW's libstdc++ 12 waits on
+    // a latch through a shared condition variable that sometimes misses the wake-up, and the
+    // test then never ends.
+    std::atomic<int> ready{0};
     const auto adder = [&] {
         RegistryConfigStore store(key.path());
-        start.arrive_and_wait();
+        ++ready;
+        while (ready.load() < 2)
+            std::this_thread::yield();
         for (int i = 0; i < kEach; ++i)
             addOne(store);
     };
