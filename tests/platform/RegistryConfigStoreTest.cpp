@@ -1,6 +1,7 @@
 #include "AppError.h"
 #include "RegistryConfigStore.h"
 #include "ScratchRegistryKey.h"
+#include "WideText.h"
 
 #include <gtest/gtest.h>
 
@@ -193,11 +194,6 @@ TEST(RegistryStore, ChangesFromTwoThreadsAtOnceAllCount)
     EXPECT_EQ(count(store), 2 * kEach);
 }
 
-std::wstring wide(const std::string& ascii)
-{
-    return std::wstring(ascii.begin(), ascii.end());
-}
-
 // The folder of this test executable, where registry_adder.exe lies beside it.
 std::wstring testFolder()
 {
@@ -232,14 +228,15 @@ TEST(RegistryStore, ChangesFromTwoProcessesAtOnceAllCount)
     const std::string tag = std::to_string(GetCurrentProcessId());
     const std::string readyName = "Local\\Calcora adders ready " + tag;
     const std::string goName = "Local\\Calcora adders go " + tag;
-    const Handle ready(CreateSemaphoreW(nullptr, 0, 2, wide(readyName).c_str()));
-    const Handle go(CreateEventW(nullptr, TRUE, FALSE, wide(goName).c_str()));
+    const Handle ready(CreateSemaphoreW(nullptr, 0, 2, wideFromUtf8(readyName).c_str()));
+    const Handle go(CreateEventW(nullptr, TRUE, FALSE, wideFromUtf8(goName).c_str()));
     ASSERT_TRUE(ready.get() && go.get());
 
     std::vector<PROCESS_INFORMATION> adders;
     for (int i = 0; i < 2; ++i) {
-        std::wstring command = L"\"" + testFolder() + L"\\registry_adder.exe\" \"" + wide(key.path())
-            + L"\" " + std::to_wstring(kEach) + L" \"" + wide(readyName) + L"\" \"" + wide(goName) + L"\"";
+        std::wstring command = L"\"" + testFolder() + L"\\registry_adder.exe\" \"" + key.widePath()
+            + L"\" " + std::to_wstring(kEach) + L" \"" + wideFromUtf8(readyName) + L"\" \""
+            + wideFromUtf8(goName) + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WideText.h"
+
 #include <windows.h>
 
 #include <optional>
@@ -16,7 +18,7 @@ public:
 
     // Below HKEY_CURRENT_USER, as RegistryConfigStore takes it, and as the wide calls do.
     const std::string& path() const { return path_; }
-    std::wstring widePath() const { return std::wstring(path_.begin(), path_.end()); }
+    std::wstring widePath() const { return wideFromUtf8(path_); }
 
 private:
     std::string path_;
