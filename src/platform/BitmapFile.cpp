@@ -24,8 +24,14 @@ QImage decodeBitmap(QIODevice& file)
     if (!layout || !isAcceptableBmp(*layout, static_cast<std::uint64_t>(file.size())))
         throw AppError("Bitmap image is not valid");
     QImageReader reader(&file, "BMP");
-    QImage loaded = reader.read();
+    // A compressed file may leave pixels out, and the decoder writes only those it has: it
+    // decodes into a picture of the right size and kind that holds zeros, never into memory
+    // that still holds whatever was there before.
+    QImage loaded(reader.size(), reader.imageFormat());
     if (loaded.isNull())
+        throw AppError("Bitmap image is not valid");
+    loaded.fill(0);
+    if (!reader.read(&loaded))
         throw AppError("Bitmap image is not valid");
     return loaded;
 }

@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 
 #include <cstdint>
+#include <cstring>
 #include <fstream>
 
 namespace {
@@ -139,6 +140,39 @@ TEST_F(BitmapFile, APictureShorterOrLargerThanTheProgramTakesIsNotValid)
     loadBitmapFile(picture, path);
     EXPECT_EQ(picture.size(), QSize(8, 8));
     EXPECT_EQ(picture.pixel(7, 7), qRgb(0x7F, 0x7F, 0x7F));
+}
+
+// A compressed picture need not set every pixel: those it leaves out are the first colour of
+// its palette, never what the memory held before. The heap is filled with a pattern first, as
+// earlier pictures and texts leave it.
+TEST_F(BitmapFile, PixelsACompressedPictureLeavesOutAreItsFirstColour)
+{
+    constexpr int kSide = 64;
+    constexpr std::uint32_t kRle8 = 1;
+    std::string bytes = bmpHeaders(kSide, kSide, 8, kRle8);
+    bytes[10] = static_cast<char>((54 + 1024) & 0xFF), bytes[11] = static_cast<char>((54 + 1024) >> 8);
+    for (int entry = 0; entry < 256; ++entry)
+        bytes += std::string{static_cast<char>(entry), static_cast<char>(entry), '\x40', '\0'};
+    bytes += std::string("\x04\x09\x00\x01", 4); // four pixels of colour 9, then the end of the picture
+    const std::string path = pathOf("rle8.bmp");
+    std::ofstream(path, std::ios::binary) << bytes;
+
+    for (int round = 0; round < 50; ++round) {
+        auto* earlier = new char[kSide * kSide + 64];
+        std::memset(earlier, 0xAB, kSide * kSide + 64);
+        delete[] earlier;
+    }
+    QImage picture;
+    loadBitmapFile(picture, path);
+    ASSERT_EQ(picture.size(), QSize(kSide, kSide));
+    int otherPixels = 0;
+    for (int y = 0; y < kSide; ++y) {
+        for (int x = 0; x < kSide; ++x) {
+            const bool inFile = y == kSide - 1 && x < 4;
+            otherPixels += picture.pixel(x, y) != (inFile ? qRgb(0x40, 9, 9) : qRgb(0x40, 0, 0));
+        }
+    }
+    EXPECT_EQ(otherPixels, 0);
 }
 
 } // namespace
