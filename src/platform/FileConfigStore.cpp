@@ -1,7 +1,9 @@
 #include "FileConfigStore.h"
 
 #include "AppError.h"
+#include "Descriptor.h"
 #include "StoreFile.h"
+#include "UserFolders.h"
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -18,41 +20,6 @@
 #include <utility>
 
 namespace {
-
-// An open file that closes itself.
-class Descriptor {
-public:
-    Descriptor() = default;
-    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
-    Descriptor(Descriptor&& other) noexcept : descriptor_(std::exchange(other.descriptor_, -1)) {}
-    Descriptor& operator=(Descriptor&& other) noexcept
-    {
-        std::swap(descriptor_, other.descriptor_);
-        return *this;
-    }
-    ~Descriptor()
-    {
-        // Not retried on EINTR: on Linux the descriptor is gone either way.
-        if (descriptor_ >= 0)
-            ::close(descriptor_);
-    }
-
-    int get() const { return descriptor_; }
-    explicit operator bool() const { return descriptor_ >= 0; }
-
-private:
-    int descriptor_ = -1;
-};
-
-template <class Call>
-int retryingOnSignal(Call call)
-{
-    int result;
-    do
-        result = call();
-    while (result < 0 && errno == EINTR);
-    return result;
-}
 
 Descriptor openFile(const std::string& path, int flags, mode_t mode = 0)
 {
@@ -110,27 +77,6 @@ std::string folderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-bool isFolder(const std::string& path)
-{
-    struct stat info;
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-// Makes the folder and every missing folder above it, each open to this user only.
-bool makeFolders(const std::string& folder)
-{
-    struct stat info;
-    if (::stat(folder.c_str(), &info) == 0)
-        return S_ISDIR(info.st_mode);
-    if (errno != ENOENT)
-        return false;
-    const auto parent = folderOf(folder);
-    if (parent != folder && !makeFolders(parent))
-        return false;
-    // Another instance may have made it in the meantime.
-    return ::mkdir(folder.c_str(), 0700) == 0 || (errno == EEXIST && isFolder(folder));
-}
-
 struct Stamp {
     dev_t device;
     ino_t inode;
@@ -151,7 +97,8 @@ struct Stamp {
 };
 
 // A store file this large was not written by the program, and reading it whole could exhaust
-// the memory: it is left alone.
+// the memory: it is left alone. The program never writes one, so it never writes a file that
+// it would then refuse to read.
 constexpr off_t kLargestStoreFile = 4 * 1024 * 1024;
 
 std::string reasonOf(int error)
@@ -227,7 +174,7 @@ Descriptor lockStore(const std::string& path, const std::string& name)
     auto lock = openFile(lockPath, flags, 0600);
     if (!lock && (errno == ENOENT || errno == ENOTDIR)) {
         const auto folder = folderOf(path);
-        if (!makeFolders(folder))
+        if (!makePrivateFolders(folder))
             throw StoreUnusable("Failed to create key " + folder, reasonOf(errno));
         lock = openFile(lockPath, flags, 0600);
     }
@@ -244,13 +191,16 @@ std::unique_ptr<FileConfigStore::Version> replaceFile(const std::string& path, S
                                                       const std::string& name,
                                                       FileConfigStore::FolderSync syncFolder)
 {
+    const std::string text = file.format();
+    if (text.size() > static_cast<std::size_t>(kLargestStoreFile))
+        throw AppError("Failed to set data for '" + name + "' because the settings would grow larger than 4 MiB");
     const auto newPath = path + ".new";
     ::unlink(newPath.c_str());
     auto written = openFile(newPath, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0600);
     if (!written)
         throw failedToSet(name, reasonOf(errno));
     struct stat info;
-    if (!writeAll(written.get(), file.format()) || !syncFile(written.get())
+    if (!writeAll(written.get(), text) || !syncFile(written.get())
         || ::fstat(written.get(), &info) != 0 || ::rename(newPath.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(newPath.c_str());
@@ -261,15 +211,6 @@ std::unique_ptr<FileConfigStore::Version> replaceFile(const std::string& path, S
     syncFolder(folderOf(path));
     return std::make_unique<FileConfigStore::Version>(
         FileConfigStore::Version{std::move(file), std::move(written), Stamp(info)});
-}
-
-std::string homeFolder()
-{
-    const char* home = std::getenv("HOME");
-    if (home && *home)
-        return home;
-    const passwd* user = ::getpwuid(::getuid());
-    return user && user->pw_dir ? user->pw_dir : "";
 }
 
 } // namespace

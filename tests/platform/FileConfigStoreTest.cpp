@@ -224,10 +224,33 @@ TEST(FileConfigStore, AFileItCannotUseIsNeverWrittenOverAndNeverBlocks)
             EXPECT_STREQ(failure.what(), "Failed to set data for 'Correct'");
             EXPECT_FALSE(failure.reason().empty());
         }
-        if (fs::is_regular_file(path))
+        if (fs::is_regular_file(path)) {
             EXPECT_EQ(fs::file_size(path), sizeBefore) << "left untouched";
+        }
         EXPECT_FALSE(fs::exists(path.string() + ".new"));
     }
+}
+
+// What the store would refuse to read it never writes: the old file stays, every value in it.
+TEST(FileConfigStore, AWriteThatWouldOutgrowTheReadableSizeIsRefusedAndChangesNothing)
+{
+    StoreFolder folder;
+    FileConfigStore store(folder.storePath());
+    store.WriteString("Stats", "Correct", "3");
+    const std::string before = contentOf(folder.storePath());
+    const std::string huge(5 * 1024 * 1024, 'N');
+    const std::string fitting(4 * 1024 * 1024 - 1024, 'F');
+
+    EXPECT_EQ(failureOf([&] { store.WriteString("Update", huge.substr(0, 4 * 1024 * 1024), "Installed"); }),
+              "Failed to set data for '" + huge.substr(0, 4 * 1024 * 1024)
+                  + "' because the settings would grow larger than 4 MiB");
+    EXPECT_NE(failureOf([&] { store.WriteStrings({{"Stats", "Wrong", "1"}, {"Update", "X", huge}}); }), "no failure");
+    EXPECT_EQ(contentOf(folder.storePath()), before) << "nothing replaced, not even the value that fits";
+    EXPECT_EQ(FileConfigStore(folder.storePath()).ReadString("Stats", "Correct", ""), "3");
+
+    store.WriteString("Interface", "Caption", fitting);
+    EXPECT_EQ(FileConfigStore(folder.storePath()).ReadString("Interface", "Caption", ""), fitting)
+        << "a file just below the bound is written and read back";
 }
 
 TEST(FileConfigStore, WhateverLiesWhereTheNewFileGoesIsReplaced)
