@@ -4,11 +4,12 @@
 # libgl-dev: Qt's CMake files ask for OpenGL headers; fonts-dejavu-core: a font that is always
 # there. libcurl4-openssl-dev: the update checker's downloads. poppler-utils: the tests read the
 # text of printed PDF files with pdftotext. nginx-light: a real web server for the update checker's
-# end-to-end test. appstream, desktop-file-utils: the installed menu entry and metainfo are
-# checked as a software centre would read them.
+# end-to-end test, and with a certificate that openssl makes, an https server. appstream,
+# desktop-file-utils: the installed menu entry and metainfo are checked as a software centre
+# would read them.
 BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev
     libgl-dev fonts-dejavu-core libcurl4-openssl-dev)
-TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils nginx-light appstream desktop-file-utils)
+TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils nginx-light openssl appstream desktop-file-utils)
 BENCH_PACKAGES=(libbenchmark-dev time xvfb)
 # libFuzzer comes with clang's runtime.
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)

@@ -46,6 +46,21 @@ bool THTTPGet::busy() const
     return running_ != nullptr;
 }
 
+int THTTPGet::StatusCode() const
+{
+    return statusCode_;
+}
+
+void THTTPGet::setTargetFile(std::shared_ptr<DownloadFile> file)
+{
+    targetFile_ = std::move(file);
+}
+
+void THTTPGet::setCertificateAuthoritiesForTests(const QString& file)
+{
+    certificateAuthorities_ = file;
+}
+
 void THTTPGet::setStallTimeoutForTests(std::chrono::seconds timeout)
 {
     stallTimeout_ = timeout;
@@ -60,6 +75,7 @@ void THTTPGet::startFetch(FetchTarget target)
 {
     if (running_)
         return;
+    statusCode_ = 0;
     FetchRequest request;
     request.target = target;
     request.url = URL.toStdString();
@@ -72,6 +88,8 @@ void THTTPGet::startFetch(FetchTarget target)
     request.fileName = FileName.toStdString();
     request.binaryData = BinaryData;
     request.useCache = UseCache;
+    request.targetFile = targetFile_;
+    request.certificateAuthorities = certificateAuthorities_.toStdString();
     request.stallTimeout = stallTimeout_;
     // Progress is handed over only to someone listening, so that a fetch nobody watches never
     // waits for the GUI thread.
@@ -90,6 +108,7 @@ void THTTPGet::FetchFinished()
 {
     THTTPGetThread* worker = running_;
     const QPointer<THTTPGet> self(this);
+    statusCode_ = worker->result().statusCode;
     if (!worker->succeeded()) {
         emit OnError(this);
     } else if (worker->request().target == FetchTarget::File) {

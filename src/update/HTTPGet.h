@@ -7,6 +7,7 @@
 #include <chrono>
 #include <memory>
 
+class DownloadFile;
 class THTTPGetThread;
 enum class FetchTarget;
 
@@ -27,6 +28,9 @@ class THTTPGet : public QObject {
     Q_PROPERTY(QString PostQuery MEMBER PostQuery)
     Q_PROPERTY(QString Referer MEMBER Referer)
     Q_PROPERTY(bool WaitThread MEMBER WaitThread)
+    // The status code of the last fetch's answer (200, 404 ...), known from its completion
+    // event on; 0 when no answer came, and while a fetch runs.
+    Q_PROPERTY(int StatusCode READ StatusCode)
 
 public:
     explicit THTTPGet(QObject* owner = nullptr);
@@ -37,6 +41,10 @@ public:
     void FetchFile();
     void CancelFetch();
     bool busy() const;
+    int StatusCode() const;
+    // The next file fetches write into this file, already open, rather than opening FileName
+    // by its name (FileName still names it in OnDoneFile). Null: by name again.
+    void setTargetFile(std::shared_ptr<DownloadFile> file);
 
     QString AcceptTypes = "*/*";
     QString Agent = "Calcora";
@@ -52,6 +60,8 @@ public:
 
     // For tests: how long a server may stay silent before the fetch fails (30 seconds).
     void setStallTimeoutForTests(std::chrono::seconds timeout);
+    // For tests: the certificate authorities a server of the test's own is checked against.
+    void setCertificateAuthoritiesForTests(const QString& file);
     // For tests: whether the running fetch waits for the GUI thread to take a progress report.
     bool progressHandOverWaiting() const;
 
@@ -71,4 +81,7 @@ private:
     // handlers have returned, so a fetch started from one of them is ignored.
     THTTPGetThread* running_ = nullptr;
     std::chrono::seconds stallTimeout_{30};
+    std::shared_ptr<DownloadFile> targetFile_;
+    QString certificateAuthorities_;
+    int statusCode_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "HTTPGetTransfer.h"
 
 #include "CurlLibrary.h"
+#include "DownloadFolder.h"
 #include "PathText.h"
 #include "UrlSplit.h"
 
@@ -82,6 +83,9 @@ public:
         }
         complete = complete && !control_.stopRequested();
 
+        long status = 0;
+        if (library_->easyGetinfo(curl_.get(), CURLINFO_RESPONSE_CODE, &status) == CURLE_OK)
+            result.statusCode = static_cast<int>(status);
         result.reportedSize = reportedSize_;
         if (request_.target == FetchTarget::File) {
             result.succeeded = complete && readed_ == reportedSize_;
@@ -112,9 +116,10 @@ private:
     bool configure(const std::string& address)
     {
         const long stallSeconds = static_cast<long>(request_.stallTimeout.count());
+        const bool secure = address.rfind("https://", 0) == 0;
         bool ok = set(CURLOPT_URL, address.c_str())
             && set(CURLOPT_PROTOCOLS_STR, "http,https")
-            && set(CURLOPT_REDIR_PROTOCOLS_STR, "http,https")
+            && set(CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : "http,https")
             && set(CURLOPT_FOLLOWLOCATION, 1L) && set(CURLOPT_MAXREDIRS, 10L)
             && set(CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_0))
             && set(CURLOPT_PATH_AS_IS, 1L)
@@ -128,6 +133,8 @@ private:
             && set(CURLOPT_XFERINFOFUNCTION, &Transfer::transferInfoCallback)
             && set(CURLOPT_XFERINFODATA, this);
 
+        if (!request_.certificateAuthorities.empty())
+            ok = ok && set(CURLOPT_CAINFO, request_.certificateAuthorities.c_str());
         // "Accept;" is libcurl's way of sending the header with an empty value.
         ok = ok && addHeader(request_.acceptTypes.empty() ? "Accept;" : "Accept: " + request_.acceptTypes);
         if (!request_.useCache)
@@ -159,6 +166,8 @@ private:
         if (control_.stopRequested() || (length < 0 && request_.binaryData) || length > kMaxFetchBytes)
             return false;
         reportedSize_ = static_cast<std::int32_t>(std::max<curl_off_t>(length, 0));
+        if (request_.target == FetchTarget::File && request_.targetFile)
+            return true;
         if (request_.target == FetchTarget::File) {
             file_.emplace(utf8Path(request_.fileName), std::ios::binary | std::ios::trunc);
             return file_->is_open();
@@ -171,7 +180,10 @@ private:
     {
         if (control_.stopRequested() || size > std::size_t(kMaxFetchBytes - readed_))
             return false;
-        if (file_) {
+        if (request_.target == FetchTarget::File && request_.targetFile) {
+            if (!request_.targetFile->write(std::string_view(data, size)))
+                return false;
+        } else if (file_) {
             file_->write(data, static_cast<std::streamsize>(size));
             if (file_->fail())
                 return false;

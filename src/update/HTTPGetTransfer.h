@@ -2,7 +2,10 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
+
+class DownloadFile;
 
 // One HTTP/1.0 transfer on libcurl, run by the fetch worker on its own thread. It knows
 // nothing of Qt: it works on copies of the component's values and reaches the rest of the
@@ -20,6 +23,10 @@ struct FetchRequest {
     std::string postQuery; // non-empty: a POST with this form body
     std::string referer;   // empty: no Referer header
     std::string fileName;  // UTF-8; the target of a file fetch
+    // When set, a file fetch writes into this file, already open, instead of opening fileName.
+    std::shared_ptr<DownloadFile> targetFile;
+    // Empty: the system's certificate authorities. Tests name one of their own.
+    std::string certificateAuthorities;
     bool binaryData = false;
     bool useCache = false;
     // A transfer that receives no byte for this long, or cannot connect in it, fails.
@@ -29,6 +36,7 @@ struct FetchRequest {
 struct FetchResult {
     bool succeeded = false;
     std::int32_t reportedSize = 0;  // the server's Content-Length, 0 when it sent none
+    int statusCode = 0;             // of the last answer, after any redirects; 0 when none came
     std::string body;               // string fetches only
 };
 
@@ -51,4 +59,7 @@ public:
 // one byte; a file fetch wrote exactly the reported number of bytes. Any transport failure
 // (no connection, a time-out, a body cut short, a refused redirect), a stop, a file that
 // cannot be written, and a missing length when binary data is asked for all end in failure.
+// The answer's status is reported, never judged: an error page is a body like any other.
+// A redirect is followed to http or https from an http address, and to https alone from an
+// https one, so that nobody on the way can turn a protected fetch into an open one.
 FetchResult runTransfer(const FetchRequest& request, TransferControl& control);

@@ -109,6 +109,31 @@ TEST_F(FetchTest, ABodyOfExactly64MiBIsAccepted)
         EXPECT_EQ(completion.body[qsizetype(index)], HttpAnswer::generatedByte(index));
 }
 
+// The status of the answer is told, never judged: whoever fetches decides what an error page
+// means. After a redirect it is the status of the answer that came at last.
+TEST_F(FetchTest, StatusCodeTellsTheAnswersStatus)
+{
+    const RefusedPort refused;
+    server.serve("/moved", HttpAnswer::redirect("/ok"));
+    server.serve("/ok", HttpAnswer::page("fine"));
+    server.serve("/gone", HttpAnswer::withStatus("404 Not Found", "No such list"));
+    server.serve("/busy", HttpAnswer::withStatus("503 Service Unavailable", "Try later"));
+    const std::pair<QString, int> cases[] = {
+        {url("/ok"), 200}, {url("/moved"), 200}, {url("/gone"), 404}, {url("/busy"), 503},
+        {QString::fromStdString(refused.url("/ok")), 0},
+    };
+    for (const auto& [address, status] : cases) {
+        SCOPED_TRACE(address.toStdString());
+        events = std::make_unique<FetchEvents>(*fetch);
+        fetch->URL = address;
+        fetch->FetchString();
+        EXPECT_EQ(fetch->StatusCode(), 0) << "nothing is known while the fetch runs";
+        ASSERT_TRUE(events->waitForCompletion());
+        EXPECT_EQ(fetch->StatusCode(), status);
+        EXPECT_EQ(fetch->property("StatusCode").toInt(), status);
+    }
+}
+
 const std::string k3000 = textOf(3000);
 const std::string k2500 = textOf(2500);
 const std::string kZeros("\0a\0\xff\r\n\0", 7);

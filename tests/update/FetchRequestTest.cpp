@@ -4,6 +4,7 @@
 #include "FetchFixture.h"
 
 #include "HTTPGetThread.h"
+#include "NginxServer.h"
 
 #include <QFile>
 
@@ -228,6 +229,42 @@ TEST_F(FetchTest, RedirectsAreFollowedOnlyOverHttp)
         paths.erase(paths.begin(), paths.begin() + static_cast<std::ptrdiff_t>(before));
         EXPECT_EQ(paths, c.pathsRequested);
     }
+}
+
+// From an https address a redirect is followed to https alone: nobody on the way can turn a
+// protected fetch into an open one. nginx serves https here with a certificate of its own.
+TEST_F(FetchTest, FromHttpsARedirectIsFollowedToHttpsOnly)
+{
+    NginxServer nginx(folder.path());
+    if (!nginx.installed())
+        GTEST_SKIP() << "nginx is not installed (scripts/setup.sh installs it with the test packages)";
+    ASSERT_TRUE(nginx.useTls()) << "openssl made no certificate";
+    QFile target(folder.filePath("target.txt"));
+    ASSERT_TRUE(target.open(QIODevice::WriteOnly) && target.write("over https") == 10);
+    target.close();
+    server.serve("/target", HttpAnswer::page("over plain http"));
+    nginx.addServerLines(QString::fromStdString("location = /to-http { return 302 " + server.url("/target") + "; }\n"
+                                                "location = /to-https { return 302 /target.txt; }\n"));
+    ASSERT_TRUE(nginx.start()) << nginx.log().toStdString();
+
+    struct Case {
+        const char* path;
+        FetchEvent::Kind expected;
+        QByteArray body;
+    };
+    for (const Case& c : {Case{"/to-https", FetchEvent::DoneString, "over https"}, Case{"/to-http", FetchEvent::Error, {}}}) {
+        SCOPED_TRACE(c.path);
+        THTTPGet component;
+        component.setCertificateAuthoritiesForTests(nginx.certificateFile());
+        FetchEvents recorder(component);
+        component.URL = QString::fromStdString(nginx.url(c.path));
+        component.FetchString();
+        ASSERT_TRUE(recorder.waitForCompletion());
+        ASSERT_EQ(recorder.completions().size(), 1u);
+        EXPECT_EQ(recorder.completions().front().kind, c.expected) << nginx.log().toStdString();
+        EXPECT_EQ(recorder.completions().front().body, c.body);
+    }
+    EXPECT_TRUE(server.requests().empty()) << "the plain http address is never asked";
 }
 
 // libcurl takes the proxy from the environment, as a user's system sets it. Nothing leaves
