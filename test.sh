@@ -50,5 +50,6 @@ fi
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
-export TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=1 suppressions=$PWD/tests/tsan.supp}
+# The path is quoted for the sanitizer's own reader, so a checkout's folder may hold blanks.
+export TSAN_OPTIONS=${TSAN_OPTIONS:-"halt_on_error=1 suppressions='$PWD/tests/tsan.supp'"}
 ctest --test-dir "$folder" --output-on-failure --timeout 300 -j "$(nproc)" "$@"

@@ -33,6 +33,14 @@ std::vector<std::string> readPackLines(std::istream& in, std::size_t maxLines)
     return lines;
 }
 
+bool isUsableLanguagePack(std::string_view bytes)
+{
+    if (bytes.find('\0') != std::string_view::npos)
+        return false;
+    std::istringstream text{std::string(bytes)};
+    return readPackLines(text, LanguagePack::kUsedLines).size() == LanguagePack::kUsedLines;
+}
+
 void LanguagePack::Load(const std::string& path)
 {
     // Only a plain file: a folder is no pack, and a named pipe or a device could block.

@@ -4,6 +4,7 @@
 #include <istream>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class ConfigStore;
@@ -34,6 +35,10 @@ public:
 private:
     std::vector<std::string> lines_;
 };
+
+// Whether a file's bytes make a pack the program can install and use: every line it uses, and
+// not one NUL anywhere, which no text file holds (a picture or a program has them).
+bool isUsableLanguagePack(std::string_view bytes);
 
 // Splits a pack into its lines: CR, LF and CR LF each end a line (LF CR is two ends), the
 // last line counts without a line end, a NUL ends the text, and at most `maxLines` are kept.

@@ -1,6 +1,9 @@
 #include "UpdateList.h"
 
+#include "PathText.h"
+
 #include <array>
+#include <set>
 
 namespace {
 
@@ -21,17 +24,27 @@ std::array<std::string_view, 3> itemFields(std::string_view item)
             item.substr(nameEnd + 1)};
 }
 
-bool hasBothSeparators(std::string_view item)
-{
-    const auto kindEnd = item.find(kFieldSeparator, 1);
-    return kindEnd != std::string_view::npos
-        && item.find(kFieldSeparator, kindEnd + 2) != std::string_view::npos;
-}
-
 bool isControlCharacter(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
     return byte < 0x20 || byte == 0x7F;
+}
+
+// The name as the file system compares it.
+std::string comparedName(std::string_view file, bool ignoreCase)
+{
+    return ignoreCase ? lowerCaseLetters(std::string(file)) : std::string(file);
+}
+
+// The kind an item's KIND and FILE make together; nothing when they do not agree.
+std::optional<UpdateKind> kindOf(std::string_view kind, std::string_view file, bool ignoreCase)
+{
+    const std::string compared = comparedName(file, ignoreCase);
+    if (kind == "1" && compared.ends_with(".lng"))
+        return UpdateKind::LanguagePack;
+    if (kind == "2" && compared.ends_with(".bmp"))
+        return UpdateKind::Background;
+    return std::nullopt;
 }
 
 } // namespace
@@ -54,9 +67,16 @@ bool isPlainFileName(std::string_view name)
     return true;
 }
 
-bool isWellFormedUpdateItem(std::string_view item)
+std::optional<UpdateItem> parseUpdateItem(std::string_view item, bool ignoreCase)
 {
-    return hasBothSeparators(item) && isPlainFileName(itemFields(item)[2]);
+    const auto [kind, name, file] = itemFields(item);
+    // A hidden file is no update: the program folder's own dot files stay out of reach.
+    if (name.empty() || name.size() > kLongestUpdateName || !isPlainFileName(file) || file.front() == '.')
+        return std::nullopt;
+    const auto parsedKind = kindOf(kind, file, ignoreCase);
+    if (!parsedKind)
+        return std::nullopt;
+    return UpdateItem{*parsedKind, std::string(name), std::string(file)};
 }
 
 std::vector<std::string> splitUpdateList(std::string_view listText)
@@ -72,15 +92,17 @@ std::vector<std::string> splitUpdateList(std::string_view listText)
     return items;
 }
 
-std::vector<std::string> arrangeUpdates(std::string_view listText, const InstalledCheck& isInstalled)
+std::vector<UpdateItem> arrangeUpdates(std::string_view listText, bool ignoreCase,
+                                       const InstalledCheck& isInstalled)
 {
-    std::vector<std::string> offered;
-    for (std::string& item : splitUpdateList(listText)) {
-        if (!isWellFormedUpdateItem(item))
+    std::vector<UpdateItem> offered;
+    std::set<std::string> files;
+    for (const std::string& text : splitUpdateList(listText)) {
+        auto item = parseUpdateItem(text, ignoreCase);
+        if (!item || !files.insert(comparedName(item->file, ignoreCase)).second)
             continue;
-        const auto fields = itemFields(item);
-        if (!isInstalled(std::string(fields[1]), std::string(fields[2])))
-            offered.push_back(std::move(item));
+        if (!isInstalled(item->name, item->file))
+            offered.push_back(std::move(*item));
     }
     return offered;
 }

@@ -10,7 +10,6 @@
 #include "PaintPacer.h"
 #include "ProgramDirectory.h"
 #include "Unit1.h"
-#include "UpdateList.h"
 #include "WindowTimer.h"
 #include "WindowValues.h"
 
@@ -81,6 +80,10 @@ void TForm5::createControls()
     Button2 = place(new QPushButton(this), "Button2", {136, 112, 65, 25});
     Button2->setDefault(true);
     BitBtn1 = place(new QPushButton(this), "BitBtn1", {208, 112, 65, 25});
+    // Enter is Next wherever the focus is, Esc is Cancel: neither Back nor Cancel takes Enter
+    // when it has the focus (Space still presses it).
+    Button1->setAutoDefault(false);
+    BitBtn1->setAutoDefault(false);
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
     const auto fetcher = [this](const char* name) {
@@ -164,6 +167,8 @@ void TForm5::FormClose()
     downloading_ = false;
     HTTPGet1->CancelFetch();
     HTTPGet2->CancelFetch();
+    HTTPGet2->setTargetFile(nullptr);
+    downloads_.clear();
 }
 
 void TForm5::SetLabel1(const QString& text)
@@ -171,9 +176,4 @@ void TForm5::SetLabel1(const QString& text)
     Label1->setText(text);
     Label1->resize(kLabel1Width, Label1->heightForWidth(kLabel1Width));
     showAnnounced(Label1);
-}
-
-std::string TForm5::UpdateItemField(const std::string& item, int field)
-{
-    return ::UpdateItemField(item, field);
 }

@@ -1,8 +1,14 @@
 #pragma once
 
+#include "DownloadFolder.h"
+#include "UpdateInstaller.h"
+#include "UpdateList.h"
+
 #include <QDialog>
 
 #include <cstddef>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,8 +53,7 @@ public:
 
     // Fills UpdateList with the list's items that can be offered and are not installed.
     void ArrangeUpdates(const std::string& listText);
-    static std::string UpdateItemField(const std::string& item, int field);
-    void DownloadIt(const std::string& item);
+    void DownloadIt(const UpdateItem& item);
     // After a failed fetch or the time-out: a beep, the failure's text, and back to step 1.
     void ConnectionError();
 
@@ -69,9 +74,9 @@ public:
     // What Next does: 1 check for updates, 2 download, 3 install, 4 close.
     int UpdateStep = 1;
     int WaitTicks = 0;
-    // The items offered, then the ones to download, in list order; the check list shows their
-    // names entry by entry.
-    std::vector<std::string> UpdateList;
+    // The updates offered, then the ones to download, in list order; the check list shows
+    // their names entry by entry.
+    std::vector<UpdateItem> UpdateList;
     std::size_t DownloadIndex = 0;
 
 protected:
@@ -92,20 +97,26 @@ private:
     void ShowUpdates();
     void DownloadChecked();
     void InstallDownloads();
-    void InstallLanguagePack(const std::string& name, const std::string& file);
-    void InstallBackground(const std::string& name, const std::string& file);
+    void Install(const UpdateItem& update, const DownloadFile& download);
+    // Whether the fetch's answer was a success (2xx), the only answer that counts as the list
+    // or a file; anything else, an error page among them, is a failed fetch.
+    static bool answeredWithSuccess(const THTTPGet& fetch);
 
     // Label1 keeps its width whatever its text; its words wrap within it.
     void SetLabel1(const QString& text);
     void ShowNextOrClose(bool somethingChecked);
-    std::string DownloadTarget(const std::string& file) const;
+    // Where installed updates go.
+    static InstallFolders installFolders();
 
     TForm1& mainWindow_;
     // Holds the list for a moment with the bar full, before the offer is shown.
     QTimer* listPause_;
     std::string receivedList_;
-    // The folder of this run's downloads, chosen when the downloads start.
-    std::string downloadFolder_;
+    // The folder of this run's downloads, opened when the downloads start, and the files
+    // downloaded into it, one per update of UpdateList up to the one downloading. A download
+    // that fails, is refused or is not installed goes with its file.
+    std::optional<DownloadFolder> downloadFolder_;
+    std::vector<std::shared_ptr<DownloadFile>> downloads_;
     // Whether the list fetch or a download of this run is under way, so that a fetch the
     // window has cancelled itself reports nothing afterwards.
     bool listFetchStarted_ = false;

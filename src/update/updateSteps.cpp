@@ -4,6 +4,7 @@
 #include "update.h"
 
 #include "AnimationControl.h"
+#include "AppError.h"
 #include "ConfigNames.h"
 #include "ConfigStore.h"
 #include "DisplayText.h"
@@ -13,11 +14,11 @@
 #include "ProcessWide.h"
 #include "ProgramDirectory.h"
 #include "SoundPlayer.h"
+#include "FileNameCase.h"
 #include "UpdateList.h"
+#include "UserFolders.h"
 #include "WindowValues.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -68,6 +69,7 @@ void TForm5::Button2Click()
 void TForm5::CheckForUpdates()
 {
     UpdateList.clear();
+    downloads_.clear();
     CheckListBox1->clear();
     HTTPGet1->CancelFetch();
     SetLabel1(packText(52));
@@ -110,6 +112,10 @@ void TForm5::HTTPGet1DoneString(const QByteArray& Result)
     // Only the list this window is waiting for; one it gave up on says nothing more.
     if (!listFetchStarted_)
         return;
+    if (!answeredWithSuccess(*HTTPGet1)) {
+        ConnectionError();
+        return;
+    }
     listFetchStarted_ = false;
     Timer1->stop();
     ProgressBar1->setValue(100);
@@ -123,8 +129,8 @@ void TForm5::ShowUpdates()
     receivedList_.clear();
     {
         const QSignalBlocker filling(CheckListBox1);
-        for (const std::string& item : UpdateList) {
-            auto* entry = new QListWidgetItem(displayText(UpdateItemField(item, kUpdateName)), CheckListBox1);
+        for (const UpdateItem& item : UpdateList) {
+            auto* entry = new QListWidgetItem(displayText(item.name), CheckListBox1);
             entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
             entry->setCheckState(Qt::Checked);
         }
@@ -157,9 +163,21 @@ void TForm5::ShowUpdates()
 void TForm5::ArrangeUpdates(const std::string& listText)
 {
     auto& store = ProcessWide<ConfigStore>::get();
-    UpdateList = arrangeUpdates(listText, [&store](const std::string& name, const std::string& file) {
-        return store.ReadString(kUpdate, name, "") == kInstalledMark && fileExists(programFile(file));
+    const InstallFolders folders = installFolders();
+    UpdateList = arrangeUpdates(listText, fileNamesIgnoreCase(), [&](const std::string& name, const std::string& file) {
+        return store.ReadString(kUpdate, name, "") == kInstalledMark
+            && !installedUpdateFile(file, folders).empty();
     });
+}
+
+InstallFolders TForm5::installFolders()
+{
+    return {programDirectory(), userDataFolder()};
+}
+
+bool TForm5::answeredWithSuccess(const THTTPGet& fetch)
+{
+    return fetch.StatusCode() >= 200 && fetch.StatusCode() <= 299;
 }
 
 void TForm5::CheckListBox1ClickCheck()
@@ -185,9 +203,10 @@ void TForm5::ShowNextOrClose(bool somethingChecked)
 
 void TForm5::DownloadChecked()
 {
-    // Chosen before anything changes, so a folder that cannot be used leaves the offer as it is.
-    downloadFolder_ = downloadFolder();
-    std::vector<std::string> checked;
+    // Opened before anything changes, so a folder that cannot be used leaves the offer as it is.
+    downloadFolder_.emplace(DownloadFolder::open());
+    downloads_.clear();
+    std::vector<UpdateItem> checked;
     for (std::size_t entry = 0; entry < UpdateList.size(); ++entry) {
         const auto* box = CheckListBox1->item(static_cast<int>(entry));
         if (box && box->checkState() == Qt::Checked)
@@ -199,18 +218,10 @@ void TForm5::DownloadChecked()
         DownloadIt(UpdateList.front());
 }
 
-std::string TForm5::DownloadTarget(const std::string& file) const
+void TForm5::DownloadIt(const UpdateItem& item)
 {
-    return downloadFolder_ + file;
-}
-
-void TForm5::DownloadIt(const std::string& item)
-{
-    const std::string file = UpdateItemField(item, kUpdateFile);
-    HTTPGet2->URL = qtFilePath(updateFileAddress(updateBase(), file));
-    HTTPGet2->FileName = qtFilePath(DownloadTarget(file));
     CheckListBox1->hide();
-    SetLabel1(packText(60) + ": " + displayText(UpdateItemField(item, kUpdateName)) + "...");
+    SetLabel1(packText(60) + ": " + displayText(item.name) + "...");
     Button1->setEnabled(false);
     Button2->setEnabled(false);
     ProgressBar1->setValue(0);
@@ -221,6 +232,19 @@ void TForm5::DownloadIt(const std::string& item)
         Timer2->start();
         return;
     }
+    // A file that cannot be made ends the run as a failed download does, and says why.
+    std::shared_ptr<DownloadFile> download;
+    try {
+        download = downloadFolder_->create(item.file);
+    } catch (const AppError&) {
+        ConnectionError();
+        throw;
+    }
+    downloads_.resize(DownloadIndex);
+    downloads_.push_back(download);
+    HTTPGet2->URL = qtFilePath(updateFileAddress(updateBase(), item.file));
+    HTTPGet2->FileName = qtFilePath(download->path());
+    HTTPGet2->setTargetFile(std::move(download));
     downloading_ = true;
     HTTPGet2->FetchFile();
 }
@@ -240,14 +264,16 @@ void TForm5::HTTPGet2Progress(qint32 TotalSize, qint32 Readed)
                                  + QString::number(TotalSize));
 }
 
-void TForm5::HTTPGet2DoneFile(const QString& FileName, qint32 FileSize)
+void TForm5::HTTPGet2DoneFile(const QString& /*FileName*/, qint32 FileSize)
 {
     if (!downloading_)
         return;
     downloading_ = false;
-    // Only a file that came whole, as long as the server said, may ever be installed.
-    if (FileSize <= 0 || QFileInfo(FileName).size() != FileSize) {
-        QFile::remove(FileName);
+    HTTPGet2->setTargetFile(nullptr);
+    // Only a file that came whole, as long as the server said, in a successful answer, may
+    // ever be installed.
+    const auto size = downloads_.back()->size();
+    if (FileSize <= 0 || !size || *size != static_cast<std::uint64_t>(FileSize) || !answeredWithSuccess(*HTTPGet2)) {
         ConnectionError();
         return;
     }
@@ -269,6 +295,7 @@ void TForm5::Timer2Timer()
     setLabelText(Label2, QString());
     setButtonCaption(Button2, packText(57) + "...");
     Button2->setEnabled(true);
+    Button2->setFocus();
     UpdateStep = 3;
 }
 
@@ -308,7 +335,11 @@ void TForm5::ConnectionError()
     Timer2->stop();
     listPause_->stop();
     listFetchStarted_ = false;
+    // The download under way, if any, failed: its file goes.
+    if (downloads_.size() > DownloadIndex)
+        downloads_.resize(DownloadIndex);
     downloading_ = false;
+    HTTPGet2->setTargetFile(nullptr);
     ProcessWide<SoundPlayer>::get().Beep();
     UpdateStep = 1;
     setLabelText(Label2, QString());

@@ -83,6 +83,22 @@ TEST(PackLines, ANulEndsTheText)
     EXPECT_EQ(lines(std::string("ab\0cd\r\nef", 9)), (std::vector<std::string>{"ab"}));
 }
 
+TEST(PackLines, AnInstallablePackHasEveryUsedLineAndNoNulAnywhere)
+{
+    std::string nulAtLine50 = numberedPack(70, "\r\n", true);
+    nulAtLine50.insert(nulAtLine50.find("text 50"), 1, '\0');
+    const std::pair<std::string, bool> cases[] = {
+        {numberedPack(67, "\r\n", false), true},
+        {numberedPack(70, "\n", true), true},
+        {numberedPack(66, "\r\n", true), false},
+        {nulAtLine50, false},
+        {numberedPack(70, "\n", true) + std::string(1, '\0'), false},
+        {"", false},
+    };
+    for (const auto& [bytes, usable] : cases)
+        EXPECT_EQ(isUsableLanguagePack(bytes), usable) << bytes.size() << " bytes";
+}
+
 TEST(PackLines, LinesAfterTheUsedOnesAreNotRead)
 {
     const auto items = lines(numberedPack(90, "\n", true));

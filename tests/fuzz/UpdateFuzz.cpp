@@ -4,29 +4,31 @@
 #include "UpdateList.h"
 #include "UrlSplit.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
 void fuzzUpdateList(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view list(reinterpret_cast<const char*>(data), size);
-    int asked = 0;
-    const auto offered = arrangeUpdates(list, [&](const std::string& name, const std::string&) {
-        ++asked;
-        return name.size() % 3 == 0;
-    });
-    fuzzCheck(offered.size() <= splitUpdateList(list).size(), "no more offered than listed");
-    for (const auto& item : offered) {
-        fuzzCheck(isWellFormedUpdateItem(item), "only well-formed items are offered");
-        const std::string file = UpdateItemField(item, kUpdateFile);
-        fuzzCheck(isPlainFileName(file), "an offered item names a plain file");
-        fuzzCheck(file.find_first_of("/\\:") == std::string::npos && file != "." && file != "..",
-                  "never a path out of the download or program folder");
-        fuzzCheck(!UpdateItemField(item, kUpdateKind).empty() && !UpdateItemField(item, kUpdateName).empty(),
-                  "kind and name are never empty");
-        fuzzCheck(UpdateItemField(item, kUpdateKind).size() + UpdateItemField(item, kUpdateName).size()
-                          + file.size() + 2 == item.size(),
-                  "the three fields and two separators are the whole item");
+    for (const bool ignoreCase : {false, true}) {
+        int asked = 0;
+        const auto offered = arrangeUpdates(list, ignoreCase, [&](const std::string& name, const std::string&) {
+            ++asked;
+            return name.size() % 3 == 0;
+        });
+        fuzzCheck(offered.size() <= splitUpdateList(list).size(), "no more offered than listed");
+        for (const UpdateItem& item : offered) {
+            fuzzCheck(isPlainFileName(item.file), "an offered item names a plain file");
+            fuzzCheck(item.file.find_first_of("/\\:") == std::string::npos && item.file.front() != '.',
+                      "never a path out of the download or program folder, nor a hidden file");
+            const std::string ending = item.kind == UpdateKind::LanguagePack ? ".lng" : ".bmp";
+            std::string lastFour = item.file.substr(item.file.size() - std::min<std::size_t>(4, item.file.size()));
+            for (char& c : lastFour)
+                c = ignoreCase && c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            fuzzCheck(lastFour == ending, "a pack is a .lng file, a picture a .bmp file");
+            fuzzCheck(!item.name.empty() && item.name.size() <= kLongestUpdateName, "a name the store can keep");
+        }
     }
     for (const int field : {0, 1, 2, 3, 4})
         UpdateItemField(list, field);

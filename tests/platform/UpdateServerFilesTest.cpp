@@ -5,6 +5,7 @@
 #include "BitmapFile.h"
 #include "DisplayText.h"
 #include "LanguagePack.h"
+#include "UpdateList.h"
 
 #include <QFile>
 #include <QFont>
@@ -31,31 +32,6 @@ QByteArray contents(const std::string& path)
     return file.readAll();
 }
 
-struct Item {
-    std::string kind, name, file;
-};
-
-// An item of the list read as the update checker reads it: the "-" ending the kind and the
-// one ending the name are looked for from each field's second character on.
-Item readItem(const std::string& text)
-{
-    const std::size_t kindEnd = text.find('-', 1);
-    if (kindEnd == std::string::npos)
-        return {};
-    const std::size_t nameEnd = text.find('-', kindEnd + 2);
-    if (nameEnd == std::string::npos)
-        return {};
-    return {text.substr(0, kindEnd), text.substr(kindEnd + 1, nameEnd - kindEnd - 1), text.substr(nameEnd + 1)};
-}
-
-std::vector<Item> listedItems(const QByteArray& list)
-{
-    std::vector<Item> items;
-    for (const QByteArray& text : list.split(':'))
-        items.push_back(readItem(text.toStdString()));
-    return items;
-}
-
 TEST(UpdateServerFiles, BothListAddressesOfferTheGermanPackAndASecondBackground)
 {
     const QByteArray list = contents(kUpdates + "/update201");
@@ -63,24 +39,17 @@ TEST(UpdateServerFiles, BothListAddressesOfferTheGermanPackAndASecondBackground)
     // Every character but ":" belongs to an item: a line break or space would be part of a name.
     EXPECT_FALSE(list.contains('\n') || list.contains('\r') || list.endsWith(' ') || list.endsWith(':'));
 
-    std::vector<std::string> kinds;
-    for (const Item& item : listedItems(list)) {
-        SCOPED_TRACE(item.name);
-        kinds.push_back(item.kind);
-        EXPECT_FALSE(item.name.empty());
-        ASSERT_FALSE(item.file.empty());
-        const std::string path = kUpdates + "/" + item.file;
-        if (item.kind == "1") {
-            LanguagePack pack;
-            pack.Load(path);
-            EXPECT_GE(pack.Count(), static_cast<int>(LanguagePack::kUsedLines));
-        } else if (item.kind == "2") {
-            QImage picture;
-            EXPECT_NO_THROW(loadBitmapFile(picture, path));
-            EXPECT_FALSE(picture.isNull());
-        }
+    // Read by the update checker's own rules, where case counts and where it does not, every
+    // item is an update that the program offers and installs.
+    for (const bool ignoreCase : {false, true}) {
+        const auto offered = arrangeUpdates(list.toStdString(), ignoreCase, [](const auto&, const auto&) { return false; });
+        ASSERT_EQ(offered.size(), static_cast<std::size_t>(list.count(':') + 1));
+        EXPECT_EQ(offered[0].kind, UpdateKind::LanguagePack);
+        EXPECT_EQ(offered[1].kind, UpdateKind::Background);
+        EXPECT_TRUE(isUsableLanguagePack(contents(kUpdates + "/" + offered[0].file).toStdString()));
+        QImage picture;
+        EXPECT_NO_THROW(loadBitmapFile(picture, kUpdates + "/" + offered[1].file));
     }
-    EXPECT_EQ(kinds, (std::vector<std::string>{"1", "2"}));
 }
 
 std::vector<QString> packLines(const std::string& path)

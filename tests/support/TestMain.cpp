@@ -22,6 +22,7 @@ int main(int argc, char* argv[])
     QTemporaryDir configHome;
     qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
     qputenv("XDG_CACHE_HOME", configHome.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", configHome.path().toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", configHome.path().toLocal8Bit());
 
     QApplication application(argc, argv);

@@ -22,9 +22,9 @@ TEST_F(UpdateDownload, DownloadsTheCheckedUpdatesOneAfterTheOtherThenOffersTheIn
 {
     const std::string pack = packWith({{4, "Addieren"}});
     const std::string picture = bitmapOf(Qt::darkCyan);
-    serveList("1-German-german.lng:3-Tune-tune.wav:2-Sky-sky.bmp");
+    serveList("1-German-german.lng:1-French-french.lng:2-Sky-sky.bmp");
     serveFile("german.lng", pack);
-    serveFile("tune.wav", "not checked");
+    serveFile("french.lng", "not checked");
     serveFile("sky.bmp", picture);
     TForm5& window = openUpdates();
     checkForUpdates();
@@ -43,8 +43,9 @@ TEST_F(UpdateDownload, DownloadsTheCheckedUpdatesOneAfterTheOtherThenOffersTheIn
                                                           std::string(kBasePath) + "sky.bmp"}));
     EXPECT_EQ(fileBytes(downloadedFile("german.lng")), pack);
     EXPECT_EQ(fileBytes(downloadedFile("sky.bmp")), picture);
-    EXPECT_FALSE(exists(downloadedFile("tune.wav"))) << "an unchecked update is not downloaded";
-    EXPECT_EQ(window.UpdateList, (std::vector<std::string>{"1-German-german.lng", "2-Sky-sky.bmp"}));
+    EXPECT_FALSE(exists(downloadedFile("french.lng"))) << "an unchecked update is not downloaded";
+    EXPECT_EQ(window.UpdateList, (std::vector<UpdateItem>{{UpdateKind::LanguagePack, "German", "german.lng"},
+                                                          {UpdateKind::Background, "Sky", "sky.bmp"}}));
     EXPECT_EQ(window.Label1->text(), "All downloads are finished. Click Install to continue.");
     EXPECT_EQ(window.Button2->text(), "Install...");
     EXPECT_FALSE(window.ProgressBar1->isVisible());
@@ -58,8 +59,8 @@ TEST_F(UpdateDownload, DownloadsTheCheckedUpdatesOneAfterTheOtherThenOffersTheIn
 
 TEST_F(UpdateDownload, TheBarAndTheFiguresFollowEachChunk)
 {
-    serveList("3-Big-big.dat");
-    serveFile("big.dat", HttpAnswer::generated(5000));
+    serveList("2-Big-big.bmp");
+    serveFile("big.bmp", HttpAnswer::generated(5000));
     TForm5& window = openUpdates();
     checkForUpdates();
     std::vector<std::pair<int, QString>> shown;
@@ -102,12 +103,15 @@ TEST_F(UpdateDownload, ADownloadThatFailsEndsTheRunAndNothingIsAsked)
         EXPECT_TRUE(window.Button2->isEnabled());
         EXPECT_FALSE(window.Animate1->isActive());
         EXPECT_TRUE(window.Label2->text().isEmpty());
-        EXPECT_TRUE(exists(downloadedFile("german.lng"))) << "a finished download stays";
+        EXPECT_TRUE(exists(downloadedFile("german.lng"))) << "a finished download stays while the window is open";
+        EXPECT_FALSE(exists(downloadedFile("sky.bmp"))) << "the failed download leaves nothing behind";
         EXPECT_FALSE(exists(programFolderFile("sky.bmp")));
 
         window.Button2->click();
         EXPECT_EQ(window.Label1->text(), "Looking for updates, please wait...") << "Next checks again";
         EXPECT_TRUE(dialogs->questions.isEmpty());
+        window.reject();
+        EXPECT_FALSE(exists(downloadedFile("german.lng"))) << "nothing is left once the window closes";
     }
 }
 

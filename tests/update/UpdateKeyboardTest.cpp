@@ -46,6 +46,40 @@ TEST_F(UpdateKeyboard, TheOfferIsTickedBySpaceAndNextAndBackAreReadWithoutArrows
     EXPECT_EQ(window.Button2->text(), "Next >>>") << "the arrows are still drawn";
 }
 
+// Enter is Next at every step, wherever the focus stands; Esc cancels. The whole way from the
+// first page to the installation is walked with Enter alone.
+TEST_F(UpdateKeyboard, EnterPressesNextAtEveryStepAndEscCancels)
+{
+    serveList("1-German-german.lng");
+    serveFile("german.lng", packWith({{9, "Quiz erstellen"}}));
+    dialogs->yesNoAnswers = {true};
+    TForm5& window = openUpdates();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const auto pressEnter = [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); };
+
+    window.BitBtn1->setFocus();
+    pressEnter();
+    EXPECT_TRUE(window.isVisible()) << "Enter on Cancel is still Next";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.CheckListBox1->isVisible(); }, 30000));
+    window.BitBtn1->setFocus();
+    pressEnter();
+    waitForStep(3);
+    EXPECT_EQ(window.Label1->text(), "All downloads are finished. Click Install to continue.");
+    EXPECT_EQ(QApplication::focusWidget(), window.Button2);
+    pressEnter();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(updateMark("German"), "Installed");
+
+    TForm5& again = openUpdates();
+    QApplication::setActiveWindow(&again);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&again));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(again.isVisible());
+    EXPECT_EQ(again.result(), QDialog::Rejected);
+    pack->Load(mediaFile("english.lng"));
+}
+
 TEST_F(UpdateKeyboard, NothingToOfferGivesTheFocusToClose)
 {
     serveList("1-German-german.lng");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -11,59 +12,87 @@ namespace {
 
 using namespace std::string_literals;
 
-struct ItemCase {
+struct FieldCase {
     std::string item;
     std::string kind;
     std::string name;
     std::string file;
-    bool offered;
 };
 
 TEST(UpdateList, SplitsAnItemIntoKindNameAndFile)
 {
-    const std::vector<ItemCase> cases = {
-        {"1-German-german.lng", "1", "German", "german.lng", true},
-        {"2-Blue sky-blue sky.bmp", "2", "Blue sky", "blue sky.bmp", true},
-        {"2-Sky-blue-sky.bmp", "2", "Sky", "blue-sky.bmp", true},
+    const std::vector<FieldCase> cases = {
+        {"1-German-german.lng", "1", "German", "german.lng"},
+        {"2-Sky-blue-sky.bmp", "2", "Sky", "blue-sky.bmp"},
         // A "-" right after a separator starts the next field, so no field is empty.
-        {"1--x-y", "1", "-x", "y", true},
-        {"--a-b", "-", "a", "b", true},
-        {"1-a--b", "1", "a", "-b", true},
-        {"10-Big-big.bmp", "10", "Big", "big.bmp", true},
-        {"1-a-b-", "1", "a", "b-", true},
-        {"1-\xC3\x9C" "bersetzung-\xC3\xBC.lng", "1", "\xC3\x9C" "bersetzung", "\xC3\xBC.lng", true},
-        {" 1 - A - a.lng ", " 1 ", " A ", " a.lng ", true},
+        {"1--x-y", "1", "-x", "y"},
+        {"--a-b", "-", "a", "b"},
+        {"1-a--b", "1", "a", "-b"},
+        {"1-a-b-", "1", "a", "b-"},
+        {" 1 - A - a.lng ", " 1 ", " A ", " a.lng "},
         // Cut short: the fields the item does not reach are empty.
-        {"", "", "", "", false},
-        {"german", "german", "", "", false},
-        {"-german", "-german", "", "", false},
-        {"1-German", "1", "German", "", false},
-        {"1-German-", "1", "German", "", false},
-        {"1--", "1", "-", "", false},
-        {"1-a", "1", "a", "", false},
-        // FILE must be a file in the folder, nothing more.
-        {"1-Up-../german.lng", "1", "Up", "../german.lng", false},
-        {"1-Up-..", "1", "Up", "..", false},
-        {"1-Up-.", "1", "Up", ".", false},
-        {"1-Abs-/etc/passwd", "1", "Abs", "/etc/passwd", false},
-        {"1-Win-..\\german.lng", "1", "Win", "..\\german.lng", false},
-        {"1-Sub-packs\\german.lng", "1", "Sub", "packs\\german.lng", false},
-        {"1-Line-german.lng\r\n", "1", "Line", "german.lng\r\n", false},
-        {"1-Tab-ger\tman.lng", "1", "Tab", "ger\tman.lng", false},
-        {"1-Del-german\x7F.lng", "1", "Del", "german\x7F.lng", false},
-        {"1-Nul-german\0.lng"s, "1", "Nul", "german\0.lng"s, false},
-        {"1-Dots-..german.lng", "1", "Dots", "..german.lng", true},
-        {"1-Dot-.lng", "1", "Dot", ".lng", true},
+        {"", "", "", ""},
+        {"german", "german", "", ""},
+        {"-german", "-german", "", ""},
+        {"1-German-", "1", "German", ""},
+        {"1--", "1", "-", ""},
     };
-    for (const ItemCase& c : cases) {
+    for (const FieldCase& c : cases) {
         SCOPED_TRACE(c.item);
         EXPECT_EQ(UpdateItemField(c.item, kUpdateKind), c.kind);
         EXPECT_EQ(UpdateItemField(c.item, kUpdateName), c.name);
         EXPECT_EQ(UpdateItemField(c.item, kUpdateFile), c.file);
-        EXPECT_EQ(isWellFormedUpdateItem(c.item), c.offered);
     }
     for (const int field : {0, 4, -1})
         EXPECT_EQ(UpdateItemField("1-a-b", field), "") << field;
+}
+
+// Only a language pack or a picture is ever an update: nothing else a server names, however it
+// is spelt, is offered, downloaded or written anywhere.
+TEST(UpdateList, AnItemIsAPackOrAPictureOfAPlainNameOrNothing)
+{
+    using Kind = UpdateKind;
+    struct Case {
+        std::string item;
+        std::optional<UpdateItem> onCaseSensitiveNames;
+        std::optional<UpdateItem> onCaseBlindNames;
+    };
+    const auto both = [](std::string item, Kind kind, std::string name, std::string file) {
+        const UpdateItem parsed{kind, std::move(name), std::move(file)};
+        return Case{std::move(item), parsed, parsed};
+    };
+    const auto neither = [](std::string item) { return Case{std::move(item), std::nullopt, std::nullopt}; };
+    const std::vector<Case> cases = {
+        both("1-German-german.lng", Kind::LanguagePack, "German", "german.lng"),
+        both("2-Blue sky-blue sky.bmp", Kind::Background, "Blue sky", "blue sky.bmp"),
+        both("2-Sky-blue-sky.bmp", Kind::Background, "Sky", "blue-sky.bmp"),
+        both("1-\xC3\x9C" "bersetzung-\xC3\xBC.lng", Kind::LanguagePack, "\xC3\x9C" "bersetzung", "\xC3\xBC.lng"),
+        both("1-a..b-german..lng", Kind::LanguagePack, "a..b", "german..lng"),
+        both("1-" + std::string(kLongestUpdateName, 'N') + "-n.lng", Kind::LanguagePack,
+             std::string(kLongestUpdateName, 'N'), "n.lng"),
+        // The case of the ending counts where the file system tells case apart.
+        Case{"1-Deutsch-deutsch.LNG", std::nullopt, UpdateItem{Kind::LanguagePack, "Deutsch", "deutsch.LNG"}},
+        Case{"2-Sky-Sky.Bmp", std::nullopt, UpdateItem{Kind::Background, "Sky", "Sky.Bmp"}},
+        // Files the program runs on, or that a build runs.
+        neither("1-X-qt.conf"), neither("1-X-build.ninja"), neither("2-X-calcora"),
+        neither("1-X-x.lng.so"), neither("2-X-bg.bmp.exe"), neither("1-X-lng"),
+        // Hidden files, and the kinds mixed up.
+        neither("1-X-.lng"), neither("1-X-.hidden.lng"), neither("1-Dots-..german.lng"), neither("2-X-.bmp"),
+        neither("1-X-sky.bmp"), neither("2-X-german.lng"),
+        // Other kinds, and a name too long for the store.
+        neither("3-Tune-tune.wav"), neither("3-Pack-third.lng"), neither("10-Big-big.bmp"), neither(" 1-X-x.lng"),
+        neither("1-" + std::string(kLongestUpdateName + 1, 'N') + "-n.lng"),
+        // Cut short, or naming more than a file in the folder.
+        neither(""), neither("german.lng"), neither("1-German"), neither("1-German-"), neither("1--x.lng"),
+        neither("1-Up-../german.lng"), neither("1-Abs-/etc/x.lng"), neither("1-Win-..\\german.lng"),
+        neither("1-Sub-packs\\german.lng"), neither("1-Drive-c:x.lng"), neither("1-Line-german.lng\r\n"),
+        neither("1-Tab-ger\tman.lng"), neither("1-Del-german\x7F.lng"), neither("1-Nul-german\0.lng"s),
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.item);
+        EXPECT_EQ(parseUpdateItem(c.item, false), c.onCaseSensitiveNames);
+        EXPECT_EQ(parseUpdateItem(c.item, true), c.onCaseBlindNames);
+    }
 }
 
 TEST(UpdateList, APlainFileNameNamesNothingButAFileInTheFolder)
@@ -94,7 +123,7 @@ TEST(UpdateList, SplitsTheListAtEveryColonAndTrimsNothing)
         EXPECT_EQ(splitUpdateList(text), items) << text;
 }
 
-TEST(UpdateList, OffersTheWellFormedItemsThatAreNotInstalledInListOrder)
+TEST(UpdateList, OffersTheUpdatesThatAreNotInstalledInListOrderEachFileOnce)
 {
     std::vector<std::pair<std::string, std::string>> asked;
     const std::set<std::string> installed = {"Sky"};
@@ -102,22 +131,31 @@ TEST(UpdateList, OffersTheWellFormedItemsThatAreNotInstalledInListOrder)
         asked.emplace_back(name, file);
         return installed.count(name) != 0;
     };
+    const auto names = [](const std::vector<UpdateItem>& items) {
+        std::vector<std::string> offered;
+        for (const UpdateItem& item : items)
+            offered.push_back(item.name);
+        return offered;
+    };
     const std::string list = "1-German-german.lng:2-Sky-sky.bmp:1-French-french.lng";
-    EXPECT_EQ(arrangeUpdates(list, isInstalled),
-              (std::vector<std::string>{"1-German-german.lng", "1-French-french.lng"}));
+    EXPECT_EQ(names(arrangeUpdates(list, false, isInstalled)), (std::vector<std::string>{"German", "French"}));
     EXPECT_EQ(asked, (std::vector<std::pair<std::string, std::string>>{
                          {"German", "german.lng"}, {"Sky", "sky.bmp"}, {"French", "french.lng"}}))
         << "the check gets each item's NAME and FILE";
 
     asked.clear();
-    const std::string malformed = ":1-German-german.lng::x:1-Short:1-Up-../up.lng:3-Tune-tune.wav:";
-    EXPECT_EQ(arrangeUpdates(malformed, isInstalled),
-              (std::vector<std::string>{"1-German-german.lng", "3-Tune-tune.wav"}))
-        << "empty, short and path-naming items are passed over, other kinds are offered";
-    EXPECT_EQ(asked.size(), 2u) << "only well-formed items are checked";
+    const std::string malformed = ":1-German-german.lng::x:1-Short:1-Up-../up.lng:3-Tune-tune.wav:1-Again-german.lng:";
+    EXPECT_EQ(names(arrangeUpdates(malformed, false, isInstalled)), std::vector<std::string>{"German"})
+        << "empty, short, path-naming and other items are passed over, and so is a file named twice";
+    EXPECT_EQ(asked.size(), 1u) << "only items that are updates are checked";
 
-    EXPECT_TRUE(arrangeUpdates("", isInstalled).empty());
-    EXPECT_TRUE(arrangeUpdates("2-Sky-sky.bmp", isInstalled).empty());
+    const std::string twiceByCase = "1-German-german.lng:1-Again-GERMAN.LNG";
+    EXPECT_EQ(names(arrangeUpdates(twiceByCase, true, isInstalled)), std::vector<std::string>{"German"});
+    EXPECT_EQ(names(arrangeUpdates(twiceByCase, false, isInstalled)), std::vector<std::string>{"German"})
+        << "\"GERMAN.LNG\" is no pack where case counts";
+
+    EXPECT_TRUE(arrangeUpdates("", false, isInstalled).empty());
+    EXPECT_TRUE(arrangeUpdates("2-Sky-sky.bmp", false, isInstalled).empty());
 }
 
 TEST(UpdateList, AddressesFollowTheStoredBaseOrTheProgramsOwnServer)
@@ -128,10 +166,10 @@ TEST(UpdateList, AddressesFollowTheStoredBaseOrTheProgramsOwnServer)
         std::string file;
     };
     const std::vector<AddressCase> cases = {
-        {"", "http://updates.tovik-software.example/calcora/201/update",
-         "http://updates.tovik-software.example/calcora/201/german.lng"},
+        {"", "https://updates.tovik-software.example/calcora/201/update",
+         "https://updates.tovik-software.example/calcora/201/german.lng"},
         {"http://127.0.0.1:8080/u/", "http://127.0.0.1:8080/u/update201", "http://127.0.0.1:8080/u/german.lng"},
-        // The base is used as it stands: no separator is added.
+        // The base is used as it stands, plain http included: no separator is added.
         {"http://mirror.example/files", "http://mirror.example/filesupdate201", "http://mirror.example/filesgerman.lng"},
     };
     for (const AddressCase& c : cases) {
@@ -152,10 +190,10 @@ TEST(UpdateList, AnyBytesGiveAnAnswerInOnePass)
     // One item more than separators: one among the bytes, three in ":--::--", one after the
     // dashes and the run of them.
     EXPECT_EQ(splitUpdateList(noise).size(), (1u + 3u + 1u + 100000u) + 1u);
-    const auto offered = arrangeUpdates(noise, [](const std::string&, const std::string&) { return false; });
-    EXPECT_EQ(offered, std::vector<std::string>{std::string(100002, '-')})
-        << "only the run of dashes is an item: KIND \"-\", NAME \"-\", FILE the other dashes";
-    EXPECT_EQ(UpdateItemField(offered.at(0), kUpdateFile), std::string(99998, '-'));
+    const std::string listed = noise + ":1-" + std::string(100000, 'n') + "-n.lng:1-n-" + std::string(100000, 'f') + ".lng";
+    const auto offered = arrangeUpdates(listed, false, [](const std::string&, const std::string&) { return false; });
+    ASSERT_EQ(offered.size(), 1u) << "only the pack with the long FILE is an update";
+    EXPECT_EQ(offered[0].file, std::string(100000, 'f') + ".lng");
 }
 
 } // namespace

@@ -40,7 +40,8 @@ TEST_F(UpdateOffer, OffersTheWellFormedUpdatesNotInstalledAllCheckedInListOrder)
         {"installed, but its file is gone", "1-German-german.lng:2-Sky-sky.bmp:1-French-french.lng",
          {"Sky"}, {}, {"German", "Sky", "French"}},
         {"its file there, but not marked", "1-German-german.lng:2-Sky-sky.bmp", {}, {"sky.bmp"}, {"German", "Sky"}},
-        {"every kind is offered", "3-Tune-tune.wav:9-Other-other.dat", {}, {}, {"Tune", "Other"}},
+        {"only packs and pictures, each file once", "3-Tune-tune.wav:9-Other-other.dat:1-German-german.lng:1-Again-german.lng",
+         {}, {}, {"German"}},
         {"empty, short and path-naming items are passed over",
          ":1-German-german.lng::1-Short:1-Up-../escape.lng:2-Root-/tmp/escape.bmp:1-Back-..\\escape.lng:2-Sky-sky.bmp:",
          {}, {}, {"German", "Sky"}},
@@ -168,8 +169,8 @@ TEST_F(UpdateOffer, TheListComesFromTheStoredBaseOrFromTheProgramsOwnServer)
         bool offered;
     };
     const std::vector<Case> cases = {
-        {"no value", std::nullopt, "http://updates.tovik-software.example/calcora/201/update", false},
-        {"an empty value", "", "http://updates.tovik-software.example/calcora/201/update", false},
+        {"no value", std::nullopt, "https://updates.tovik-software.example/calcora/201/update", false},
+        {"an empty value", "", "https://updates.tovik-software.example/calcora/201/update", false},
         {"a server that refuses", refused.url("/base/"), refused.url("/base/update201"), false},
         {"the test server", server.url(kBasePath), server.url(kBasePath) + "update201", true},
     };

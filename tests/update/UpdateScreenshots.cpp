@@ -45,7 +45,7 @@ TEST_F(UpdateScreenshots, EveryStepToAnInstalledPack)
         window.Timer1Timer();
     save("4-connection-failed");
 
-    serveList("1-Deutsch (German)-german.lng:3-Meadow picture-meadow.bmp:1-Fran\xC3\xA7" "ais-fr.lng");
+    serveList("1-Deutsch (German)-german.lng:2-Meadow picture-meadow.bmp:1-Fran\xC3\xA7" "ais-fr.lng");
     checkForUpdates();
     save("5-offer");
     bool saved = false;

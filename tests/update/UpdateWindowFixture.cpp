@@ -168,7 +168,7 @@ std::string UpdateWindowFixture::programFolderFile(const std::string& name) cons
 
 std::string UpdateWindowFixture::downloadedFile(const std::string& name) const
 {
-    return downloadFolder() + name;
+    return DownloadFolder::open().path() + name;
 }
 
 void UpdateWindowFixture::placeInProgramFolder(const std::string& name, const std::string& bytes)

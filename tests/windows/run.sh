@@ -2,7 +2,7 @@
 # Runs the Windows build of the core's tests (core_tests.exe) under Wine, in a Wine prefix
 # made new for this run: once under the Western ANSI code page (1252) and once under the
 # Japanese one (932), each time as the program's first start on the account, and afterwards
-# reads the store's registry key with Wine's own registry tool.
+# exports the store's registry key with Wine's own registry tool.
 #   tests/windows/run.sh BUILD_FOLDER        (./test.sh --windows calls it)
 set -euo pipefail
 folder=$(cd "$1" && pwd)
@@ -34,29 +34,33 @@ wineserver -w
 storeKey='HKCU\Software\Tovik Software\Calcora 2.01'
 passed=0 failed=0 skipped=0 status=0
 
-# The first start's values, as `reg query` lists them below each section's key.
+# The first start's values, as Wine's registry tool exports them: a .reg file in UTF-16, read
+# here as UTF-8, so that the console's code page never comes between the values and the check
+# (`reg query` prints in it, and a path's "Ü" would not match).
 checkStoreKey() {
-    local listing
-    listing=$(wine reg query "$storeKey" /s 2>/dev/null | tr -d '\r') || true
+    local exported="$work/store.reg" listing
+    rm -f "$exported"
+    wine reg export "$storeKey" "$(winepath -w "$exported")" /y >/dev/null 2>&1 || true
+    listing=$(iconv -f UTF-16 -t UTF-8 "$exported" 2>/dev/null | tr -d '\r') || true
     [[ ${1:-} == --show ]] && printf '%s\n' "$listing"
     local expected
     for expected in \
-        '^HKEY_CURRENT_USER\\Software\\Tovik Software\\Calcora 2\.01\\Interface$' \
-        '^ +Caption +REG_SZ +Calcora 2\.01$' \
-        '^ +Animated Buttons +REG_SZ +Yes$' \
-        '^ +Background Image +REG_SZ +[A-Z]:\\[^/]*[^\\]\\bg\.bmp$' \
-        '^ +Sound4 +REG_SZ +[A-Z]:\\[^/]*[^\\]\\wrong\.wav$' \
-        '^ +Text Foreground Color +REG_SZ +\$00FFFFFF$' \
-        '^HKEY_CURRENT_USER\\Software\\Tovik Software\\Calcora 2\.01\\Stats$' \
-        '^ +Correct +REG_SZ +0$' \
-        '^ +SpinEdit5 +REG_SZ +10$' \
-        '^ +SpinEdit12 +REG_SZ +0$'; do
+        '^\[HKEY_CURRENT_USER\\Software\\Tovik Software\\Calcora 2\.01\\Interface\]$' \
+        '^"Caption"="Calcora 2\.01"$' \
+        '^"Animated Buttons"="Yes"$' \
+        '^"Background Image"="[A-Z]:\\\\([^\\"]+\\\\)*bg\.bmp"$' \
+        '^"Sound4"="[A-Z]:\\\\([^\\"]+\\\\)*wrong\.wav"$' \
+        '^"Text Foreground Color"="\$00FFFFFF"$' \
+        '^\[HKEY_CURRENT_USER\\Software\\Tovik Software\\Calcora 2\.01\\Stats\]$' \
+        '^"Correct"="0"$' \
+        '^"SpinEdit5"="10"$' \
+        '^"SpinEdit12"="0"$'; do
         if ! grep -Eq "$expected" <<<"$listing"; then
             echo "The store's key lacks a line like: $expected"
             status=1
         fi
     done
-    if grep -Eq '\\Update$|^ +URL ' <<<"$listing"; then
+    if grep -Eq '\\Update\]$|^"URL"=' <<<"$listing"; then
         echo "The store's key holds an update section or a URL after a first start"
         status=1
     fi
