@@ -14,6 +14,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <unistd.h>
+
 namespace {
 
 using UpdateDownload = UpdateWindowFixture;
@@ -113,6 +118,75 @@ TEST_F(UpdateDownload, ADownloadThatFailsEndsTheRunAndNothingIsAsked)
         window.reject();
         EXPECT_FALSE(exists(downloadedFile("german.lng"))) << "nothing is left once the window closes";
     }
+}
+
+// The download folder is the user's alone: one that others could reach, or a link put in its
+// place, is refused before anything is fetched, and a link planted under a download's name is
+// never written through.
+TEST_F(UpdateDownload, ADownloadFolderOthersCouldReachIsRefusedAndNothingGoesThroughALink)
+{
+    namespace fs = std::filesystem;
+    const fs::path downloads = fs::path(downloadedFile("")).parent_path();
+    const fs::path elsewhere = downloads.parent_path() / "elsewhere";
+    const fs::path outside = downloads.parent_path() / "outside.lng";
+    const std::string pack = packWith({});
+    struct Case {
+        const char* what;
+        std::function<void()> prepare;
+        const char* refusal; // empty: the download goes ahead
+    };
+    const auto withMode = [&](fs::perms mode) { return [&, mode] { fs::permissions(downloads, mode); }; };
+    std::vector<Case> cases = {
+        {"a link in place of the folder", [&] {
+             fs::remove_all(downloads);
+             fs::create_directory(elsewhere);
+             fs::permissions(elsewhere, fs::perms::owner_all);
+             fs::create_directory_symlink(elsewhere, downloads);
+         }, "it is a symbolic link"},
+        {"writable by others", withMode(fs::perms::owner_all | fs::perms::others_write), "other users can write to it"},
+        {"readable by the group", withMode(fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec),
+         "other users can look into it"},
+        {"a link planted under the download's name", [&] {
+             std::ofstream(outside) << "the user's own file";
+             fs::create_symlink(outside, downloads / "german.lng");
+         }, ""},
+    };
+    if (::geteuid() == 0)
+        cases.push_back({"another user's", [&] { ASSERT_EQ(::chown(downloads.c_str(), 65534, 65534), 0); },
+                         "it belongs to another user"});
+    serveList("1-German-german.lng");
+    serveFile("german.lng", pack);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(downloads);
+        fs::remove_all(elsewhere);
+        downloadedFile("");
+        c.prepare();
+        dialogs->errors.clear();
+        const std::size_t requestsBefore = server.requests().size();
+        TForm5& window = openUpdates();
+        checkForUpdates();
+        window.Button2->click();
+        if (*c.refusal) {
+            EXPECT_EQ(dialogs->errors, QStringList{QString::fromStdString("Calcora does not download into "
+                                                                          + downloads.string() + " because " + c.refusal + ".")});
+            EXPECT_EQ(window.UpdateStep, 2) << "the offer stays as it was";
+            EXPECT_EQ(offeredNames(), QStringList{"German"});
+            EXPECT_EQ(server.requests().size(), requestsBefore + 1) << "nothing is fetched but the list";
+        } else {
+            waitForStep(3);
+            EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join("\n").toStdString();
+            EXPECT_EQ(fileBytes(downloadedFile("german.lng")), pack);
+        }
+        EXPECT_FALSE(fs::exists(elsewhere / "german.lng")) << "nothing is made through the link";
+        if (fs::exists(outside)) {
+            EXPECT_EQ(fileBytes(outside.string()), "the user's own file");
+        }
+        fs::remove(outside);
+        updates.reset();
+    }
+    fs::remove_all(downloads);
+    fs::remove_all(elsewhere);
 }
 
 TEST_F(UpdateDownload, ItemsThatNamePathsAreNeitherFetchedNorWrittenAnywhere)
