@@ -6,7 +6,7 @@
 #include "CRPanel.h"
 #include "ConfigStore.h"
 #include "LanguagePack.h"
-#include "ProcessWide.h"
+#include "ProgramServices.h"
 #include "ProgramBench.h"
 #include "about.h"
 
@@ -20,9 +20,14 @@
 
 namespace {
 
-void BM_CreditsFrame(benchmark::State& state)
+TForm6::Services aboutServices(const ProgramServices& services)
 {
-    TForm6 window;
+    return {.store = services.store, .pack = services.pack, .dialogs = services.dialogs, .sounds = services.sounds};
+}
+
+void creditsFrame(benchmark::State& state, const ProgramServices& services)
+{
+    TForm6 window(aboutServices(services));
     window.show();
     TCRPanel& panel = *window.CRPanel1;
     panel.setInterval(0); // frames only from the loop below
@@ -33,15 +38,14 @@ void BM_CreditsFrame(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_CreditsFrame)->ArgName("gradient")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The window open for a few seconds with its own timer running the credits: the share of one
 // processor it takes, and the frames it shows per second.
-void BM_OpenAboutWindowProcessorShare(benchmark::State& state)
+void openAboutWindowProcessorShare(benchmark::State& state, const ProgramServices& services)
 {
     constexpr int kOpenMilliseconds = 4000;
     for (auto _ : state) {
-        TForm6 window;
+        TForm6 window(aboutServices(services));
         window.show();
         int frames = 0;
         const auto* timer = window.CRPanel1->findChild<QTimer*>("ScrollTimer");
@@ -60,13 +64,16 @@ void BM_OpenAboutWindowProcessorShare(benchmark::State& state)
         state.counters["frames_per_s"] = frames / wallSeconds;
     }
 }
-BENCHMARK(BM_OpenAboutWindowProcessorShare)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    return runProgramBenchmarks(argc, argv, [] {
-        ProcessWide<LanguagePack>::get().Reload(ProcessWide<ConfigStore>::get());
+    return runProgramBenchmarks(argc, argv, [](const ProgramServices& services) {
+        services.pack.Reload(services.store);
+        benchmark::RegisterBenchmark("BM_CreditsFrame", creditsFrame, services)
+            ->ArgName("gradient")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark("BM_OpenAboutWindowProcessorShare", openAboutWindowProcessorShare, services)
+            ->Iterations(1)->Unit(benchmark::kMillisecond);
     });
 }

@@ -1,12 +1,13 @@
 // The main window in-process: creation to its first paint, and one whole question (a new
-// question shown and one answer judged). Runs from the program folder with a store of its
-// own on the offscreen platform; sounds are off so that only the window is measured.
+// question shown, then the answers pressed until the right one). Runs from the program folder
+// with a store of its own on the offscreen platform; sounds are off so that only the window is
+// measured.
 
 #include "ConfigNames.h"
 #include "ConfigStore.h"
-#include "ProcessWide.h"
+#include "MenuWindows.h"
 #include "ProgramBench.h"
-#include "Unit1.h"
+#include "ProgramServices.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -15,37 +16,44 @@
 
 namespace {
 
-void BM_MainWindowCreationToFirstPaint(benchmark::State& state)
+void mainWindowCreationToFirstPaint(benchmark::State& state, const ProgramServices& services)
 {
     for (auto _ : state) {
-        TForm1 window;
+        TForm1 window(mainWindowServices(services));
         window.show();
         benchmark::DoNotOptimize(window.grab());
     }
 }
-BENCHMARK(BM_MainWindowCreationToFirstPaint)->Unit(benchmark::kMillisecond);
 
-void BM_OneWholeQuestion(benchmark::State& state)
+void oneWholeQuestion(benchmark::State& state, const ProgramServices& services)
 {
-    TForm1 window;
+    TForm1 window(mainWindowServices(services));
     window.show();
-    window.Button4Click();
-    window.Button7Click();
+    const auto button = [&](const char* name) { return window.findChild<QPushButton*>(name); };
+    QPushButton* const answers[] = {button("Button8"), button("Button9"), button("Button10"), button("Button11")};
+    QPushButton* next = button("Button12");
+    button("Button4")->click();
+    button("Button7")->click();
     for (auto _ : state) {
-        window.SoruGoster();
-        window.Button8->click();
+        for (QPushButton* answer : answers) {
+            answer->click();
+            if (next->isEnabled())
+                break;
+        }
+        next->click();
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_OneWholeQuestion)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    return runProgramBenchmarks(argc, argv, [] {
-        auto& store = ProcessWide<ConfigStore>::get();
-        store.WriteString(config::kInterface, config::kPlaySounds, config::kNo);
-        store.WriteString(config::kInterface, config::kAnimatedButtons, config::kNo);
+    return runProgramBenchmarks(argc, argv, [](const ProgramServices& services) {
+        services.store.WriteString(config::kInterface, config::kPlaySounds, config::kNo);
+        services.store.WriteString(config::kInterface, config::kAnimatedButtons, config::kNo);
+        benchmark::RegisterBenchmark("BM_MainWindowCreationToFirstPaint", mainWindowCreationToFirstPaint, services)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("BM_OneWholeQuestion", oneWholeQuestion, services)->Unit(benchmark::kMicrosecond);
     });
 }

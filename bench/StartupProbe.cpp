@@ -2,9 +2,10 @@
 // that bench/startup.sh can time start-up and measure its peak memory. The values start-up
 // keeps are written afterwards, as the program does, so a second run finds them.
 
+#include "DesktopServices.h"
+#include "MenuWindows.h"
 #include "QuitAtFirstPaint.h"
 #include "Startup.h"
-#include "Unit1.h"
 
 #include <QApplication>
 
@@ -12,12 +13,15 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     prepareApplication(application);
+    DesktopServices desktop;
+    const ProgramServices services = desktop.services();
+    prepareUserStore(desktop.store());
     int exitCode = 0;
     {
-        TForm1 mainWindow;
+        TForm1 mainWindow(mainWindowServices(services));
+        attachMenuWindows(mainWindow, services);
         exitCode = runUntilFirstPaint(application, mainWindow);
     }
-    keepStartupValues();
-    releaseProcessServices();
+    keepStartupValues(desktop.store(), services.dialogs);
     return exitCode;
 }

@@ -1,7 +1,6 @@
 #include "CRPanel.h"
 
 #include "DisplayText.h"
-#include "ErrorBox.h"
 #include "QtColor.h"
 #include "WindowTimer.h"
 
@@ -36,7 +35,8 @@ TCRPanel::TCRPanel(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     ScrollTimer->setObjectName("ScrollTimer");
     setWindowTimerInterval(*ScrollTimer, interval_);
-    connectGuardedTimer(ScrollTimer, this, &TCRPanel::ScrollTimerTimer);
+    // A frame step fails nowhere: it only moves the lines and draws them.
+    connect(ScrollTimer, &QTimer::timeout, this, &TCRPanel::ScrollTimerTimer);
     ResetScroll();
     composeFrame();
 }

@@ -8,7 +8,6 @@
 #include "DialogFrame.h"
 #include "DisplayText.h"
 #include "ErrorBox.h"
-#include "ProcessWide.h"
 #include "ProgramDirectory.h"
 #include "SoundPlayer.h"
 #include "WindowValues.h"
@@ -64,14 +63,6 @@ const QStringList& creditLines()
     return lines;
 }
 
-template <class Control>
-Control* place(Control* control, const QString& name, QRect geometry)
-{
-    control->setObjectName(name);
-    control->setGeometry(geometry);
-    return control;
-}
-
 // The credits as a screen reader reads them: each line without its tags, the blank ones left
 // out, the totals last.
 QString readableCredits(const QStringList& lines)
@@ -85,24 +76,18 @@ QString readableCredits(const QStringList& lines)
     return read.join('\n');
 }
 
-// A total at the credits' end, its number in bold.
-QString totalLine(int languageString, const char* statsValue)
-{
-    const std::string count = ProcessWide<ConfigStore>::get().ReadString(kStats, statsValue, "");
-    return packText(languageString) + ": <b>" + displayText(count) + "</b>";
-}
-
 } // namespace
 
-TForm6::TForm6(QWidget* parent)
+TForm6::TForm6(const Services& services, QWidget* parent)
     : QDialog(parent)
+    , services_(services)
 {
     setObjectName("Form6");
     frameDialog(*this, QSize(kClientWidth, kClientHeight));
 
     createControls();
     connectHandlers();
-    guarded([this] { FormCreate(); });
+    guarded(services_.dialogs, [this] { FormCreate(); });
 }
 
 void TForm6::createControls()
@@ -131,36 +116,42 @@ void TForm6::createControls()
 
 void TForm6::connectHandlers()
 {
-    connectGuarded(Image2, &ClickSpot::clicked, this, &TForm6::Image2Click);
-    connectGuarded(CRPanel1, &TCRPanel::mousePressed, this, &TForm6::CRPanel1MouseDown);
-    connectGuarded(CRPanel1, &TCRPanel::mouseReleased, this, &TForm6::CRPanel1MouseUp);
+    connectGuarded(services_.dialogs, Image2, &ClickSpot::clicked, this, &TForm6::Image2Click);
+    connectGuarded(services_.dialogs, CRPanel1, &TCRPanel::mousePressed, this, &TForm6::CRPanel1MouseDown);
+    connectGuarded(services_.dialogs, CRPanel1, &TCRPanel::mouseReleased, this, &TForm6::CRPanel1MouseUp);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void TForm6::FormCreate()
 {
-    setWindowTitle(packText(64));
-    BitBtn1->setText("&" + packText(0));
+    setWindowTitle(packText(services_.pack, PackLine::AboutTitle));
+    BitBtn1->setText("&" + packText(services_.pack, PackLine::Ok));
 }
 
 void TForm6::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    guarded([this] { FormShow(); });
+    guarded(services_.dialogs, [this] { FormShow(); });
 }
 
 void TForm6::FormShow()
 {
     Image1->setPixmap(QApplication::windowIcon().pixmap(Image1->size(), devicePixelRatioF()));
-    CRPanel1->appendLine(totalLine(65, kCorrect));
-    CRPanel1->appendLine(totalLine(66, kWrong));
+    CRPanel1->appendLine(TotalLine(PackLine::CorrectAnswers, kCorrect));
+    CRPanel1->appendLine(TotalLine(PackLine::WrongAnswers, kWrong));
     CRPanel1->setAccessibleName(readableCredits(CRPanel1->Strings()));
     CRPanel1->setColor(palette().color(QPalette::Button));
 }
 
+QString TForm6::TotalLine(PackLine caption, const char* statsValue) const
+{
+    const std::string count = services_.store.ReadString(kStats, statsValue, "");
+    return packText(services_.pack, caption) + ": <b>" + displayText(count) + "</b>";
+}
+
 void TForm6::Image2Click()
 {
-    ProcessWide<SoundPlayer>::get().Play(programFile("nose.wav"));
+    services_.sounds.Play(programFile("nose.wav"));
 }
 
 void TForm6::CRPanel1MouseDown()

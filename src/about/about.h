@@ -1,8 +1,14 @@
 #pragma once
 
+#include "PackLines.h"
+
 #include <QDialog>
 
 class ClickSpot;
+class ConfigStore;
+class Dialogs;
+class LanguagePack;
+class SoundPlayer;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -15,7 +21,15 @@ class TForm6 : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm6(QWidget* parent = nullptr);
+    // What the about window works with.
+    struct Services {
+        ConfigStore& store;
+        LanguagePack& pack;
+        Dialogs& dialogs;
+        SoundPlayer& sounds;
+    };
+
+    explicit TForm6(const Services& services, QWidget* parent = nullptr);
 
     // Plays "nose.wav" from the program's folder; a missing file plays nothing and says nothing.
     void Image2Click();
@@ -38,4 +52,8 @@ private:
     void FormCreate();
     // The icon, the totals at the credits' end and the credits' background, each time shown.
     void FormShow();
+    // A total at the credits' end, its number in bold.
+    QString TotalLine(PackLine caption, const char* statsValue) const;
+
+    Services services_;
 };

@@ -1,27 +1,46 @@
 #include "MenuWindows.h"
 
-#include "Unit1.h"
+#include "ProgramDirectory.h"
+#include "ProgramServices.h"
+#include "UserFolders.h"
 #include "about.h"
 #include "quiz.h"
 #include "settings.h"
 #include "update.h"
 
-void attachMenuWindows(TForm1& mainWindow)
+TForm1::Services mainWindowServices(const ProgramServices& services)
 {
-    mainWindow.SetMenuWindow(mainWindow.Settings1, [&mainWindow] {
-        TForm4 settings(mainWindow);
-        settings.exec();
-    });
-    mainWindow.SetMenuWindow(mainWindow.GenerateaQuiz1, [&mainWindow] {
-        TForm2 composer(&mainWindow);
+    return {.store = services.store, .pack = services.pack, .appearance = services.appearance,
+            .dialogs = services.dialogs, .sounds = services.sounds, .shell = services.shell,
+            .random = services.random};
+}
+
+void attachMenuWindows(TForm1& mainWindow, const ProgramServices& services)
+{
+    using Item = TForm1::MenuItem;
+    mainWindow.SetMenuWindow(Item::MakeQuiz, [&mainWindow, services] {
+        TForm2 composer({.store = services.store, .pack = services.pack, .dialogs = services.dialogs,
+                         .random = services.random},
+                        &mainWindow);
         composer.exec();
     });
-    mainWindow.SetMenuWindow(mainWindow.CheckforUpdate1, [&mainWindow] {
-        TForm5 updateChecker(mainWindow);
+    mainWindow.SetMenuWindow(Item::Settings, [&mainWindow, services] {
+        TForm4 settings({.store = services.store, .pack = services.pack, .appearance = services.appearance,
+                         .dialogs = services.dialogs, .sounds = services.sounds},
+                        &mainWindow);
+        settings.exec();
+    });
+    mainWindow.SetMenuWindow(Item::CheckForUpdates, [&mainWindow, services] {
+        TForm5 updateChecker({.store = services.store, .pack = services.pack, .appearance = services.appearance,
+                              .dialogs = services.dialogs, .sounds = services.sounds,
+                              .folders = {programDirectory(), userDataFolder()}},
+                             &mainWindow);
         updateChecker.exec();
     });
-    mainWindow.SetMenuWindow(mainWindow.About1, [&mainWindow] {
-        TForm6 about(&mainWindow);
+    mainWindow.SetMenuWindow(Item::About, [&mainWindow, services] {
+        TForm6 about({.store = services.store, .pack = services.pack, .dialogs = services.dialogs,
+                      .sounds = services.sounds},
+                     &mainWindow);
         about.exec();
     });
 }

@@ -1,7 +1,13 @@
 #pragma once
 
-class TForm1;
+#include "Unit1.h"
 
-// Gives the main window's pop-up menu the windows it opens: each item creates a new instance
-// of its window, shows it modally and waits until it closes.
-void attachMenuWindows(TForm1& mainWindow);
+struct ProgramServices;
+
+// What the main window is handed of the program's services.
+TForm1::Services mainWindowServices(const ProgramServices& services);
+
+// Gives the main window's pop-up menu the windows it opens, each made with the services it
+// uses: each item creates a new instance of its window, shows it modally and waits until it
+// closes.
+void attachMenuWindows(TForm1& mainWindow, const ProgramServices& services);

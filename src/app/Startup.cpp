@@ -2,14 +2,11 @@
 
 #include "ConfigDefaults.h"
 #include "ConfigStore.h"
-#include "Dialogs.h"
 #include "DisplayText.h"
 #include "ErrorBox.h"
 #include "MemoryConfigStore.h"
 #include "PendingWrites.h"
-#include "ProcessWide.h"
 #include "ProgramDirectory.h"
-#include "SoundPlayer.h"
 #include "TooltipTiming.h"
 
 #include <QApplication>
@@ -22,32 +19,26 @@ std::string storeUnusableMessage(const std::string& location, const std::string&
         + "), so Calcora runs with its default settings and keeps no change this time.";
 }
 
-void prepareUserStore()
+void prepareUserStore(PendingWrites& store)
 {
-    // The values the passes write are read back at once, and reach the store after the first
-    // frame: a durable write is no part of what the pupil first sees.
-    auto store = std::make_unique<PendingWrites>(ProcessWide<ConfigStore>::take());
-    writeMissingDefaults(*store, programDirectory());
-    writeQuizDefaults(*store);
-    repairMissingFiles(*store, programDirectory(), fileExists);
-    ProcessWide<ConfigStore>::install(std::move(store));
+    writeMissingDefaults(store, programDirectory());
+    writeQuizDefaults(store);
+    repairMissingFiles(store, programDirectory(), fileExists);
 }
 
-void keepStartupValues()
+void keepStartupValues(PendingWrites& store, Dialogs& dialogs)
 {
-    auto* pending = dynamic_cast<PendingWrites*>(&ProcessWide<ConfigStore>::get());
-    if (!pending)
-        return;
     try {
-        pending->commit();
+        store.commit();
     } catch (const StoreUnusable& failure) {
         // Said once, here, rather than by every handler that would write a value; the
         // program goes on with the same values in a store that lives in memory.
-        showErrorBox(storeUnusableMessage(pending->Location(), failure.reason()));
+        showErrorBox(dialogs, storeUnusableMessage(store.Location(), failure.reason()));
         auto defaults = std::make_unique<MemoryConfigStore>();
-        defaults->WriteStrings(pending->pending());
+        defaults->WriteStrings(store.pending());
         prepareStore(*defaults, programDirectory(), fileExists);
-        ProcessWide<ConfigStore>::install(std::move(defaults));
+        store.useInstead(std::move(defaults));
+        store.commit();
     }
 }
 
@@ -58,7 +49,6 @@ void prepareApplication(QApplication& application)
     // icon and name.
     QGuiApplication::setDesktopFileName("example.tovik_software.Calcora");
     installTooltipTiming(application);
-    guarded([] { prepareUserStore(); });
 }
 
 void installApplicationIcon()
@@ -68,10 +58,4 @@ void installApplicationIcon()
     for (const QString& name : folder.entryList({"calcora-*.png"}, QDir::Files))
         icon.addFile(folder.filePath(name));
     QApplication::setWindowIcon(icon);
-}
-
-void releaseProcessServices()
-{
-    ProcessWide<SoundPlayer>::install(nullptr);
-    ProcessWide<Dialogs>::install(nullptr);
 }

@@ -78,8 +78,3 @@ int LanguagePack::Count() const
 {
     return static_cast<int>(lines_.size());
 }
-
-std::unique_ptr<LanguagePack> LanguagePack::createDefault()
-{
-    return std::make_unique<LanguagePack>();
-}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PackLines.h"
+
 #include <cstddef>
 #include <istream>
 #include <memory>
@@ -10,7 +12,8 @@
 class ConfigStore;
 
 // The interface texts of one language: a plain 8-bit text file, one text per line, each
-// addressed by its line number counted from 0. The process shares one list.
+// addressed by its line number counted from 0 (see PackLines.h). The program keeps one list,
+// which every window reads.
 class LanguagePack {
 public:
     // Lines the program uses; later lines of a pack are never read.
@@ -28,9 +31,8 @@ public:
 
     // Line `index`; an index past the end throws AppError("List index out of bounds (<index>)").
     const std::string& Get(int index) const;
+    const std::string& Get(PackLine line) const { return Get(static_cast<int>(line)); }
     int Count() const;
-
-    static std::unique_ptr<LanguagePack> createDefault();
 
 private:
     std::vector<std::string> lines_;

@@ -4,25 +4,24 @@
 #include "ConfigStore.h"
 #include "DisplayText.h"
 #include "LanguagePack.h"
-#include "ProcessWide.h"
 #include "QtColor.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 
-QString packText(int index)
+QString packText(const LanguagePack& pack, PackLine line)
 {
-    return displayText(ProcessWide<LanguagePack>::get().Get(index));
+    return displayText(pack.Get(line));
 }
 
-QColor storedColor(const char* name)
+QColor storedColor(ConfigStore& store, const char* name)
 {
-    return toQColor(StringToColor(ProcessWide<ConfigStore>::get().ReadString(config::kInterface, name, "")));
+    return toQColor(StringToColor(store.ReadString(config::kInterface, name, "")));
 }
 
-bool switchIsOn(const char* name)
+bool switchIsOn(ConfigStore& store, const char* name)
 {
-    return ProcessWide<ConfigStore>::get().ReadString(config::kInterface, name, "") == config::kYes;
+    return store.ReadString(config::kInterface, name, "") == config::kYes;
 }
 
 namespace {

@@ -1,23 +1,26 @@
 #pragma once
 
+#include "PackLines.h"
 #include "ScreenReader.h"
 
 #include <QColor>
 #include <QPoint>
 #include <QString>
 
+class ConfigStore;
+class LanguagePack;
 class QAbstractButton;
 class QLabel;
 class QWidget;
 
 // What every window reads from the language pack and the store at the moment it shows it.
 
-// Language string `index` as screen text.
-QString packText(int index);
+// A line of the pack as screen text.
+QString packText(const LanguagePack& pack, PackLine line);
 // The colour value `name` of section "Interface".
-QColor storedColor(const char* name);
+QColor storedColor(ConfigStore& store, const char* name);
 // Whether the switch `name` of section "Interface" is on: exactly "Yes", nothing else.
-bool switchIsOn(const char* name);
+bool switchIsOn(ConfigStore& store, const char* name);
 
 // A label of a window, named and placed. It shows its text as plain text: a language pack
 // line or a title that looks like markup is shown as it is written.

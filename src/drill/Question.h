@@ -11,6 +11,12 @@ struct TQuestion {
     std::string RightAnswer;            // equal to exactly one of the choices
 };
 
+// Whether the answer at `position` (1 to 4) is the right one; any other position is not.
+inline bool isRightChoice(const TQuestion& question, int position)
+{
+    return position >= 1 && position <= 4 && question.Choices[static_cast<std::size_t>(position - 1)] == question.RightAnswer;
+}
+
 // Operation codes and their signs in the question text.
 enum Operation : int { Addition = 1, Subtraction = 2, Multiplication = 3, Division = 4 };
 

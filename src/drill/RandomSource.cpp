@@ -2,11 +2,6 @@
 
 #include <chrono>
 
-std::unique_ptr<RandomSource> RandomSource::createDefault()
-{
-    return std::make_unique<SeededRandom>();
-}
-
 void RandomSource::RandomizeOnce()
 {
     if (!randomized_)

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 
-// Uniform whole numbers for the question generator. The process shares one source, seeded
-// from the clock when the main window is first shown; tests put a scripted one in its place.
+// Uniform whole numbers for the question generator. The program has one source, seeded from
+// the clock when the main window is first shown; tests hand the windows a scripted one.
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
@@ -15,8 +14,6 @@ public:
     virtual void Randomize() = 0;
     // Seeds it from the clock the first time only, so later calls keep the sequence going.
     void RandomizeOnce();
-
-    static std::unique_ptr<RandomSource> createDefault();
 
 private:
     bool randomized_ = false;

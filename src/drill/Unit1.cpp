@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "AccessKeys.h"
+#include "Appearance.h"
 #include "ConfigNames.h"
 #include "ConfigStore.h"
 #include "DisplayText.h"
@@ -10,7 +11,6 @@
 #include "SoundPlayer.h"
 #include "WindowValues.h"
 #include "OvoWallPaperBMP.h"
-#include "ProcessWide.h"
 #include "ScreenCentre.h"
 #include "QuestionGenerator.h"
 #include "RandomSource.h"
@@ -64,8 +64,9 @@ QColor yellow() { return QColor(255, 255, 0); }
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent)
+TForm1::TForm1(const Services& services, QWidget* parent)
     : QWidget(parent)
+    , services_(services)
 {
     setObjectName("Form1");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -83,7 +84,12 @@ TForm1::TForm1(QWidget* parent)
 
 TQuestion TForm1::Generate(int operation, int level)
 {
-    return generateQuestion(operation, level, ProcessWide<RandomSource>::get());
+    return generateQuestion(operation, level, services_.random);
+}
+
+QString TForm1::text(PackLine line) const
+{
+    return packText(services_.pack, line);
 }
 
 void TForm1::createControls()
@@ -193,7 +199,7 @@ void TForm1::createControls()
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::GiveMenuPictures, Qt::SingleShotConnection);
 
     const auto shortcut = [this](QKeySequence keys, void (TForm1::*handler)()) {
-        connectGuarded(new QShortcut(keys, this), &QShortcut::activated, this, handler);
+        connectGuarded(services_.dialogs, new QShortcut(keys, this), &QShortcut::activated, this, handler);
     };
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter})
         shortcut(key, &TForm1::PressEnter);
@@ -204,7 +210,8 @@ void TForm1::createControls()
     constexpr Qt::Key kDigits[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4};
     for (int position = 1; position <= 4; ++position) {
         auto* digit = new QShortcut(QKeySequence(kDigits[position - 1]), this);
-        connect(digit, &QShortcut::activated, this, [this, position] { guarded([&] { PressAnswerKey(position); }); });
+        connect(digit, &QShortcut::activated, this,
+                [this, position] { guarded(services_.dialogs, [&] { PressAnswerKey(position); }); });
     }
 }
 
@@ -219,18 +226,26 @@ void TForm1::connectHandlers()
         {Button11, &TForm1::Button11Click}, {Button12, &TForm1::Button12Click},
         {Button13, &TForm1::Button13Click}, {BitBtn1, &TForm1::BitBtn1Click},
     };
+    Dialogs& dialogs = services_.dialogs;
     for (const auto& [button, handler] : clicks)
-        connectGuarded(button, &QPushButton::clicked, this, handler);
-    connectGuarded(GenerateaQuiz1, &QAction::triggered, this, &TForm1::GenerateaQuiz1Click);
-    connectGuarded(Settings1, &QAction::triggered, this, &TForm1::Settings1Click);
-    connectGuarded(CheckforUpdate1, &QAction::triggered, this, &TForm1::CheckforUpdate1Click);
-    connectGuarded(About1, &QAction::triggered, this, &TForm1::About1Click);
+        connectGuarded(dialogs, button, &QPushButton::clicked, this, handler);
+    connectGuarded(dialogs, GenerateaQuiz1, &QAction::triggered, this, &TForm1::GenerateaQuiz1Click);
+    connectGuarded(dialogs, Settings1, &QAction::triggered, this, &TForm1::Settings1Click);
+    connectGuarded(dialogs, CheckforUpdate1, &QAction::triggered, this, &TForm1::CheckforUpdate1Click);
+    connectGuarded(dialogs, About1, &QAction::triggered, this, &TForm1::About1Click);
     // A screen reader presses the link label through its link.
-    connectGuarded(Label7, &QLabel::linkActivated, this, &TForm1::Label7Click);
-    connectGuardedTimer(Timer1, this, &TForm1::Timer1Timer);
-    connectGuardedTimer(Timer2, this, &TForm1::Timer2Timer);
-    connectGuardedTimer(Timer3, this, &TForm1::Timer3Timer);
-    connectGuardedTimer(Sound, this, &TForm1::SoundTimer);
+    connectGuarded(dialogs, Label7, &QLabel::linkActivated, this, &TForm1::Label7Click);
+    connectGuardedTimer(dialogs, Timer1, this, &TForm1::Timer1Timer);
+    connectGuardedTimer(dialogs, Timer2, this, &TForm1::Timer2Timer);
+    connectGuardedTimer(dialogs, Timer3, this, &TForm1::Timer3Timer);
+    connectGuardedTimer(dialogs, Sound, this, &TForm1::SoundTimer);
+
+    // What other windows change, the main window applies.
+    Appearance& appearance = services_.appearance;
+    connect(&appearance, &Appearance::titleChanged, this, &QWidget::setWindowTitle);
+    connect(&appearance, &Appearance::backgroundChanged, this, &TForm1::ApplyBackground);
+    connect(&appearance, &Appearance::textColorsChanged, this, &TForm1::ApplyTextColors);
+    connect(&appearance, &Appearance::languageChanged, this, [this] { guarded(services_.dialogs, [this] { Recaption(); }); });
 }
 
 void TForm1::FormCreate()
@@ -238,15 +253,14 @@ void TForm1::FormCreate()
     // Each step stands on its own: a pack, a title, a picture or a colour that cannot be had
     // is reported and keeps its design value, and the menus still come, so the settings
     // window that repairs it can always be reached.
-    auto& store = ProcessWide<ConfigStore>::get();
-    createInSteps({
+    ConfigStore& store = services_.store;
+    createInSteps(services_.dialogs, {
         [&] {
-            auto& pack = ProcessWide<LanguagePack>::get();
-            pack.Clear();
-            pack.Load(store.ReadString(kInterface, kLanguagePack, ""));
+            services_.pack.Clear();
+            services_.pack.Load(store.ReadString(kInterface, kLanguagePack, ""));
         },
-        [&] { setWindowTitle(displayText(store.ReadString(kInterface, kCaption, ""))); },
-        [&] { OvoWallPaperBMP1->LoadFromFile(store.ReadString(kInterface, kBackgroundImage, "")); },
+        [&] { services_.appearance.setTitle(displayText(store.ReadString(kInterface, kCaption, ""))); },
+        [&] { services_.appearance.loadBackground(store.ReadString(kInterface, kBackgroundImage, "")); },
         [&] { HizayaGir(); },
         [&] { ShowOperationMenu(); },
         [&] { SetMenuCaptions(); },
@@ -257,12 +271,23 @@ void TForm1::FormCreate()
 void TForm1::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    guarded([this] { FormShow(); });
+    guarded(services_.dialogs, [this] { FormShow(); });
 }
 
 void TForm1::FormShow()
 {
-    ProcessWide<RandomSource>::get().RandomizeOnce();
+    services_.random.RandomizeOnce();
+}
+
+void TForm1::ApplyBackground(const QImage& background)
+{
+    OvoWallPaperBMP1->setBitmap(&background);
+}
+
+void TForm1::ApplyTextColors(const QColor& text, const QColor& shadow)
+{
+    setTextColor(Label4, text);
+    setTextColor(Label5, shadow);
 }
 
 void TForm1::HizayaGir()
@@ -271,10 +296,10 @@ void TForm1::HizayaGir()
     SetOperationMenuCaptions();
     SetLevelMenuCaptions();
 
-    const QColor foreground = storedColor(kTextForegroundColor);
+    const QColor foreground = storedColor(services_.store, kTextForegroundColor);
     setTextColor(Label1, foreground);
     setTextColor(Label4, foreground);
-    const QColor shadow = storedColor(kTextBackgroundColor);
+    const QColor shadow = storedColor(services_.store, kTextBackgroundColor);
     setTextColor(Label6, shadow);
     setTextColor(Label5, shadow);
 
@@ -299,7 +324,7 @@ void TForm1::HizayaGir()
 
 void TForm1::ShowOperationMenu()
 {
-    if (switchIsOn(kAnimatedButtons)) {
+    if (switchIsOn(services_.store, kAnimatedButtons)) {
         Timer1->start();
         return;
     }
@@ -327,10 +352,10 @@ void TForm1::GiveMenuPictures()
 
 void TForm1::SetMenuCaptions()
 {
-    GenerateaQuiz1->setText(packText(9) + "...");
-    Settings1->setText(packText(10) + "...");
-    CheckforUpdate1->setText(packText(11) + "...");
-    About1->setText(packText(12) + "...");
+    GenerateaQuiz1->setText(text(PackLine::MakeQuiz) + "...");
+    Settings1->setText(text(PackLine::Settings) + "...");
+    CheckforUpdate1->setText(text(PackLine::CheckForUpdates) + "...");
+    About1->setText(text(PackLine::About) + "...");
     // Each item gets a letter that chooses it from the keyboard, unless the pack marks its own.
     const QList<QAction*> items = PopupMenu1->actions();
     std::vector<std::u32string> captions;
@@ -343,18 +368,18 @@ void TForm1::SetMenuCaptions()
 
 void TForm1::SetOperationMenuCaptions()
 {
-    Button1->setText(packText(4) + " (+)");
-    Button2->setText(packText(5) + " (-)");
-    Button3->setText(packText(6) + " (x)");
-    Button4->setText(packText(7) + " (:)");
-    BitBtn1->setText(packText(8));
+    Button1->setText(text(PackLine::Addition) + " (+)");
+    Button2->setText(text(PackLine::Subtraction) + " (-)");
+    Button3->setText(text(PackLine::Multiplication) + " (x)");
+    Button4->setText(text(PackLine::Division) + " (:)");
+    BitBtn1->setText(text(PackLine::Menu));
 }
 
 void TForm1::SetLevelMenuCaptions()
 {
-    Button5->setText(packText(13) + " &1");
-    Button6->setText(packText(13) + " &2");
-    Button7->setText(packText(13) + " &3");
+    Button5->setText(text(PackLine::Level) + " &1");
+    Button6->setText(text(PackLine::Level) + " &2");
+    Button7->setText(text(PackLine::Level) + " &3");
 }
 
 bool TForm1::OperationMenuInView() const
@@ -424,10 +449,12 @@ void TForm1::ParkFocus()
         setFocus();
 }
 
-void TForm1::SetMenuWindow(QAction* item, std::function<void()> open)
+void TForm1::SetMenuWindow(MenuItem item, std::function<void()> open)
 {
-    item->setEnabled(static_cast<bool>(open));
-    menuWindows_[item] = std::move(open);
+    QAction* const items[] = {GenerateaQuiz1, Settings1, CheckforUpdate1, About1};
+    QAction* action = items[static_cast<int>(item)];
+    action->setEnabled(static_cast<bool>(open));
+    menuWindows_[action] = std::move(open);
 }
 
 void TForm1::OpenMenuWindow(QAction* item)
@@ -443,8 +470,8 @@ void TForm1::About1Click() { OpenMenuWindow(About1); }
 
 void TForm1::PlaySound(const std::string& soundValue)
 {
-    if (switchIsOn(kPlaySounds))
-        ProcessWide<SoundPlayer>::get().Play(ProcessWide<ConfigStore>::get().ReadString(kInterface, soundValue, ""));
+    if (switchIsOn(services_.store, kPlaySounds))
+        services_.sounds.Play(services_.store.ReadString(kInterface, soundValue, ""));
 }
 
 void TForm1::PressEnter()
@@ -483,7 +510,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
         if (leftButton()) {
             linkPressed_ = true;
-            guarded([this] { Label7MouseDown(); });
+            guarded(services_.dialogs, [this] { Label7MouseDown(); });
         }
         break;
     case QEvent::MouseButtonDblClick:
@@ -491,10 +518,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::MouseButtonRelease:
         if (leftButton()) {
-            guarded([this] { Label7MouseUp(); });
+            guarded(services_.dialogs, [this] { Label7MouseUp(); });
             const QPoint place = static_cast<QMouseEvent*>(event)->position().toPoint();
             if (std::exchange(linkPressed_, false) && Label7->rect().contains(place))
-                guarded([this] { Label7Click(); });
+                guarded(services_.dialogs, [this] { Label7Click(); });
         }
         break;
     default:
@@ -515,5 +542,5 @@ void TForm1::Label7MouseUp()
 
 void TForm1::Label7Click()
 {
-    ProcessWide<Shell>::get().Open(kVendorAddress);
+    services_.shell.Open(kVendorAddress);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PackLines.h"
 #include "Question.h"
 
 #include <QWidget>
@@ -8,25 +9,58 @@
 #include <map>
 #include <string>
 
+class Appearance;
+class ConfigStore;
+class Dialogs;
+class LanguagePack;
 class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
+class RandomSource;
+class Shell;
+class SoundPlayer;
 class TOvoWallPaperBMP;
 
 // The main window: the pupil's whole working surface and the program's main form. It shows
 // the tiled background, the operation menu that slides in from the sides and out upwards,
 // the level menu that drops in from the top, and the question screen of a drill round.
-// Every control carries its name as objectName(), so other windows and tests can find it.
+// It alone changes its controls: what other windows change (the title, the colours, the
+// background, the language) it takes from the appearance it listens to. Every control carries
+// its name as objectName(), so that tests and screen readers find it and press it.
 class TForm1 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    // What the main window works with.
+    struct Services {
+        ConfigStore& store;
+        LanguagePack& pack;
+        Appearance& appearance;
+        Dialogs& dialogs;
+        SoundPlayer& sounds;
+        Shell& shell;
+        RandomSource& random;
+    };
 
-    // A new question from the process's random source (the quiz composer asks here too).
-    static TQuestion Generate(int operation, int level);
+    // The pop-up menu's items, in their order.
+    enum class MenuItem { MakeQuiz, Settings, CheckForUpdates, About };
+
+    explicit TForm1(const Services& services, QWidget* parent = nullptr);
+
+    // The windows of the pop-up menu are built on top of the main window, so start-up tells
+    // it how to open each one: modally, waiting until it closes. An item without a window
+    // stays in the menu, unavailable.
+    void SetMenuWindow(MenuItem item, std::function<void()> open);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // A new question from the random source.
+    TQuestion Generate(int operation, int level);
 
     // The layout reset: captions and colours from the pack and the store, every menu
     // button back at its start place outside the window, and nothing of a question shown.
@@ -61,10 +95,6 @@ public:
     void Settings1Click();
     void CheckforUpdate1Click();
     void About1Click();
-
-    // The windows of the pop-up menu are built on top of the main window, so start-up tells
-    // it how to open each one. An item without a window stays in the menu, unavailable.
-    void SetMenuWindow(QAction* item, std::function<void()> open);
 
     void Label7MouseDown();
     void Label7MouseUp();
@@ -121,11 +151,6 @@ public:
     QAction* CheckforUpdate1;
     QAction* About1;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void createControls();
     void connectHandlers();
     void FormCreate();
@@ -146,14 +171,20 @@ private:
     void ChooseOperation(int operation);
     void ChooseLevel(int level);
     void ShowLevelDescription();
-    void Judge(const QPushButton* pressed);
+    // Judges the answer button at `position` (1 to 4).
+    void Judge(int position);
     void Correct();
     void Wrong();
-    void ShowVerdict(int languageString, const char* foregroundValue, const char* backgroundValue);
+    void ShowVerdict(PackLine verdict, const char* foregroundValue, const char* backgroundValue);
     void PlaySound(const std::string& soundValue);
     void PressEnter();
     void OpenMenuWindow(QAction* item);
+    QString text(PackLine line) const;
+    // What the appearance tells of the windows that changed it.
+    void ApplyBackground(const QImage& background);
+    void ApplyTextColors(const QColor& text, const QColor& shadow);
 
+    Services services_;
     std::map<QAction*, std::function<void()>> menuWindows_;
     // Whether the menu button's click comes from the mouse, which opens the menu at the mouse.
     bool menuClickByMouse_ = false;

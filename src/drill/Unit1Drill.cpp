@@ -8,7 +8,6 @@
 #include "ConfigStore.h"
 #include "DisplayText.h"
 #include "IntegerText.h"
-#include "ProcessWide.h"
 #include "ScreenReader.h"
 #include "WindowValues.h"
 
@@ -22,9 +21,9 @@ namespace {
 
 // Adds one to a stored total; a text that is no 32-bit whole number starts again at 1. Read
 // and written in one step of the store, so another running instance cannot lose a count.
-void countOneMore(const char* total)
+void countOneMore(ConfigStore& store, const char* total)
 {
-    ProcessWide<ConfigStore>::get().ChangeString(kStats, total, [](const std::string& stored) {
+    store.ChangeString(kStats, total, [](const std::string& stored) {
         const auto count = TryStrToInt(stored);
         const std::int64_t next = count ? std::int64_t{*count} + 1 : 1;
         return std::to_string(next);
@@ -61,22 +60,22 @@ void TForm1::SoruGoster()
         // Read with the key that presses it.
         answers[position]->setAccessibleName(QString("%1: %2").arg(position + 1).arg(answers[position]->text()));
     }
-    setButtonCaption(Button12, packText(19) + " >>>");
+    setButtonCaption(Button12, text(PackLine::Next) + " >>>");
     Button12->show();
     Button12->setEnabled(false);
-    setButtonCaption(Button13, "<<< " + packText(18));
+    setButtonCaption(Button13, "<<< " + text(PackLine::Back));
     Button13->show();
     Button8->setFocus();
 }
 
-void TForm1::Button8Click() { Judge(Button8); }
-void TForm1::Button9Click() { Judge(Button9); }
-void TForm1::Button10Click() { Judge(Button10); }
-void TForm1::Button11Click() { Judge(Button11); }
+void TForm1::Button8Click() { Judge(1); }
+void TForm1::Button9Click() { Judge(2); }
+void TForm1::Button10Click() { Judge(3); }
+void TForm1::Button11Click() { Judge(4); }
 
-void TForm1::Judge(const QPushButton* pressed)
+void TForm1::Judge(int position)
 {
-    if (pressed->text() == displayText(CurrentQuestion.RightAnswer))
+    if (isRightChoice(CurrentQuestion, position))
         Correct();
     else
         Wrong();
@@ -90,25 +89,25 @@ void TForm1::Correct()
     equation.pop_back();
     setLabelText(Label1, displayText(equation + CurrentQuestion.RightAnswer));
     setLabelText(Label6, Label1->text());
-    ShowVerdict(20, kCorrectForegroundColor, kCorrectBackgroundColor);
+    ShowVerdict(PackLine::Correct, kCorrectForegroundColor, kCorrectBackgroundColor);
     Button12->setEnabled(true);
     Button12->setDefault(true);
-    countOneMore(kCorrect);
+    countOneMore(services_.store, kCorrect);
     PlaySound(soundValueName(5));
 }
 
 void TForm1::Wrong()
 {
-    ShowVerdict(21, kWrongForegroundColor, kWrongBackgroundColor);
-    countOneMore(kWrong);
+    ShowVerdict(PackLine::Wrong, kWrongForegroundColor, kWrongBackgroundColor);
+    countOneMore(services_.store, kWrong);
     PlaySound(soundValueName(4));
 }
 
-void TForm1::ShowVerdict(int languageString, const char* foregroundValue, const char* backgroundValue)
+void TForm1::ShowVerdict(PackLine verdict, const char* foregroundValue, const char* backgroundValue)
 {
-    setTextColor(Label2, storedColor(foregroundValue));
-    setTextColor(Label3, storedColor(backgroundValue));
-    setLabelText(Label2, packText(languageString));
+    setTextColor(Label2, storedColor(services_.store, foregroundValue));
+    setTextColor(Label3, storedColor(services_.store, backgroundValue));
+    setLabelText(Label2, text(verdict));
     Label2->move(width() / 2 - Label2->width() / 2, Label2->y());
     setLabelText(Label3, Label2->text());
     Label3->move(Label2->x() + 2, Label3->y());

@@ -7,7 +7,6 @@
 #include "ConfigNames.h"
 #include "DisplayText.h"
 #include "LanguagePack.h"
-#include "ProcessWide.h"
 #include "WindowValues.h"
 
 #include <QLabel>
@@ -58,7 +57,7 @@ void TForm1::ChooseOperation(int operation)
         ChoicePending = true;
         return;
     }
-    if (switchIsOn(kAnimatedButtons)) {
+    if (switchIsOn(services_.store, kAnimatedButtons)) {
         Timer2->start();
         return;
     }
@@ -153,14 +152,16 @@ void TForm1::ShowLevelDescription()
 
 void TForm1::SetLevelDescriptionText()
 {
-    const auto& pack = ProcessWide<LanguagePack>::get();
+    const LanguagePack& pack = services_.pack;
     // The pack's own line breaks are single carriage returns; the label shows them as breaks.
     // Built step by step, so that the texts are asked for in their order and a short pack
     // fails at the first line it lacks.
-    std::string description = pack.Get(14) + "\r\r";
+    constexpr PackLine kLevelDescriptions[] = {PackLine::LevelOneDescription, PackLine::LevelTwoDescription,
+                                               PackLine::LevelThreeDescription};
+    std::string description = pack.Get(PackLine::ChooseLevel) + "\r\r";
     for (int levelLine = 1; levelLine <= 3; ++levelLine) {
-        description += pack.Get(13) + " " + std::to_string(levelLine) + ": ";
-        description += pack.Get(14 + levelLine);
+        description += pack.Get(PackLine::Level) + " " + std::to_string(levelLine) + ": ";
+        description += pack.Get(kLevelDescriptions[levelLine - 1]);
         if (levelLine < 3)
             description += "\r";
     }

@@ -2,7 +2,6 @@
 
 #include "AviFile.h"
 #include "DisplayText.h"
-#include "ErrorBox.h"
 #include "WindowTimer.h"
 
 #include <QFile>
@@ -52,7 +51,7 @@ AnimationControl::AnimationControl(QWidget* parent)
     : QWidget(parent), stopFrame_(INT_MAX), frameTimer_(new QTimer(this))
 {
     frameTimer_->setObjectName("frameTimer");
-    connectGuardedTimer(frameTimer_, this, &AnimationControl::showNextFrame);
+    connect(frameTimer_, &QTimer::timeout, this, &AnimationControl::showNextFrame);
 }
 
 AnimationControl::~AnimationControl() = default;

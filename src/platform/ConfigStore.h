@@ -51,7 +51,7 @@ public:
 
     // Where the values are kept, as the user would look for them.
     virtual std::string Location() const = 0;
-
-    // The per-user store of this platform: the registry key on Windows, a text file elsewhere.
-    static std::unique_ptr<ConfigStore> createDefault();
 };
+
+// The user's own store on this platform: the registry key on Windows, a text file elsewhere.
+std::unique_ptr<ConfigStore> openUserStore();

@@ -17,7 +17,7 @@ public:
 
 } // namespace
 
-std::unique_ptr<Shell> Shell::createDefault()
+std::unique_ptr<Shell> createDesktopShell()
 {
     return std::make_unique<DesktopShell>();
 }

@@ -28,7 +28,7 @@ struct FontChoice {
 };
 
 // The platform's standard dialogs and message boxes. Windows reach them only through the
-// process-wide instance, so tests can script the answers and read every message shown.
+// instance they are handed, so tests can script the answers and read every message shown.
 // Every dialog returns nothing when the user cancels it.
 class Dialogs {
 public:
@@ -46,9 +46,10 @@ public:
     virtual std::optional<FontChoice> getFont(QWidget* parent, const FontChoice& initial) = 0;
     // The print dialog: sets the printer up as the user chooses; false when cancelled.
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
-
-    static std::unique_ptr<Dialogs> createDefault();
 };
+
+// Qt's own dialogs.
+std::unique_ptr<Dialogs> createQtDialogs();
 
 // "Description|pattern|..." as a Qt name filter list ("Description (pattern)").
 QStringList qtNameFilters(const QString& filter);

@@ -3,7 +3,6 @@
 #include "AppError.h"
 #include "Dialogs.h"
 #include "DisplayText.h"
-#include "ProcessWide.h"
 
 #include <QCoreApplication>
 
@@ -37,22 +36,21 @@ std::string errorBoxText(const std::string& message)
     return message;
 }
 
-void showErrorBox(const std::string& message)
+void showErrorBox(Dialogs& dialogs, const std::string& message)
 {
-    ProcessWide<Dialogs>::get().showError(QCoreApplication::applicationName(),
-                                          withVisibleControls(displayText(errorBoxText(message))));
+    dialogs.showError(QCoreApplication::applicationName(), withVisibleControls(displayText(errorBoxText(message))));
 }
 
-void showCurrentException()
+void showCurrentException(Dialogs& dialogs)
 {
     try {
         throw;
     } catch (const AppError& failure) {
-        showErrorBox(failure.message());
+        showErrorBox(dialogs, failure.message());
     } catch (const std::exception& failure) {
-        showErrorBox(failure.what());
+        showErrorBox(dialogs, failure.what());
     } catch (...) {
-        showErrorBox("Unknown failure");
+        showErrorBox(dialogs, "Unknown failure");
     }
 }
 
@@ -65,7 +63,7 @@ bool passFailureToCreationStep(std::exception_ptr failure)
     return true;
 }
 
-bool createInSteps(std::initializer_list<std::function<void()>> steps)
+bool createInSteps(Dialogs& dialogs, std::initializer_list<std::function<void()>> steps)
 {
     std::exception_ptr firstFailure;
     for (const auto& step : steps) {
@@ -85,7 +83,7 @@ bool createInSteps(std::initializer_list<std::function<void()>> steps)
     try {
         std::rethrow_exception(firstFailure);
     } catch (...) {
-        showCurrentException();
+        showCurrentException(dialogs);
     }
     return false;
 }

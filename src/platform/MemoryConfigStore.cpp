@@ -10,14 +10,16 @@ std::string MemoryConfigStore::ReadString(const std::string& section, const std:
 void MemoryConfigStore::WriteString(const std::string& section, const std::string& name,
                                     const std::string& text)
 {
-    values_[{section, name}] = text;
-    writes_.push_back(section + "/" + name);
+    WriteStrings({{section, name, text}});
 }
 
 void MemoryConfigStore::WriteStrings(const std::vector<StoreValue>& values)
 {
-    for (const auto& value : values)
-        WriteString(value.section, value.name, value.text);
+    for (const auto& value : values) {
+        values_[{value.section, value.name}] = value.text;
+        writes_.push_back(value.section + "/" + value.name);
+    }
+    ++replaces_;
 }
 
 void MemoryConfigStore::ChangeString(const std::string& section, const std::string& name,

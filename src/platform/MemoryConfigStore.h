@@ -25,8 +25,12 @@ public:
     std::map<std::string, std::string> section(const std::string& section) const;
     // "Section/Name" of every write, in order.
     const std::vector<std::string>& writes() const { return writes_; }
+    // How many times the values were replaced: once for each call that writes, however many
+    // values it writes at once.
+    int replaces() const { return replaces_; }
 
 private:
     std::map<std::pair<std::string, std::string>, std::string> values_;
     std::vector<std::string> writes_;
+    int replaces_ = 0;
 };

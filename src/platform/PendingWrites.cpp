@@ -3,25 +3,31 @@
 #include <algorithm>
 #include <utility>
 
-PendingWrites::PendingWrites(ConfigStore& store) : store_(store) {}
+PendingWrites::PendingWrites(ConfigStore& store) : store_(&store) {}
 
 PendingWrites::PendingWrites(std::unique_ptr<ConfigStore> store)
-    : owned_(std::move(store)), store_(*owned_)
+    : owned_(std::move(store)), store_(owned_.get())
 {
+}
+
+void PendingWrites::useInstead(std::unique_ptr<ConfigStore> store)
+{
+    owned_ = std::move(store);
+    store_ = owned_.get();
 }
 
 std::string PendingWrites::ReadString(const std::string& section, const std::string& name,
                                       const std::string& defaultText)
 {
     const StoreValue* held = find(section, name);
-    return held ? held->text : store_.ReadString(section, name, defaultText);
+    return held ? held->text : store_->ReadString(section, name, defaultText);
 }
 
 void PendingWrites::WriteString(const std::string& section, const std::string& name,
                                 const std::string& text)
 {
     if (committed_) {
-        store_.WriteString(section, name, text);
+        store_->WriteString(section, name, text);
         return;
     }
     if (StoreValue* held = find(section, name))
@@ -33,7 +39,7 @@ void PendingWrites::WriteString(const std::string& section, const std::string& n
 void PendingWrites::WriteStrings(const std::vector<StoreValue>& values)
 {
     if (committed_) {
-        store_.WriteStrings(values);
+        store_->WriteStrings(values);
         return;
     }
     for (const auto& value : values)
@@ -44,12 +50,12 @@ void PendingWrites::ChangeString(const std::string& section, const std::string& 
                                  const std::function<std::string(const std::string&)>& change)
 {
     commit();
-    store_.ChangeString(section, name, change);
+    store_->ChangeString(section, name, change);
 }
 
 std::string PendingWrites::Location() const
 {
-    return store_.Location();
+    return store_->Location();
 }
 
 void PendingWrites::commit()
@@ -57,7 +63,7 @@ void PendingWrites::commit()
     if (committed_)
         return;
     if (!pending_.empty())
-        store_.WriteStrings(pending_);
+        store_->WriteStrings(pending_);
     pending_.clear();
     committed_ = true;
 }

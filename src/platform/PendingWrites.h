@@ -9,7 +9,8 @@
 // A store in front of another that holds writes back until commit(), reading them back in the
 // meantime, so that many values can reach the store in one write, and at a moment of the
 // program's choosing. Any other write commits what is pending first, so the order of writes
-// is kept.
+// is kept. The store behind it can be exchanged for another while the program runs, so
+// whoever holds this one keeps holding the program's store.
 class PendingWrites final : public ConfigStore {
 public:
     explicit PendingWrites(ConfigStore& store);
@@ -29,12 +30,14 @@ public:
     // When it fails the values stay held back and readable.
     void commit();
     const std::vector<StoreValue>& pending() const { return pending_; }
+    // Puts another store behind this one; what is held back stays held back.
+    void useInstead(std::unique_ptr<ConfigStore> store);
 
 private:
     StoreValue* find(const std::string& section, const std::string& name);
 
     std::unique_ptr<ConfigStore> owned_;
-    ConfigStore& store_;
+    ConfigStore* store_;
     std::vector<StoreValue> pending_;
     bool committed_ = false;
 };

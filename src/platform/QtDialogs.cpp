@@ -8,7 +8,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 
-std::unique_ptr<Dialogs> Dialogs::createDefault()
+std::unique_ptr<Dialogs> createQtDialogs()
 {
     return std::make_unique<QtDialogs>();
 }

@@ -10,9 +10,10 @@
 
 #include <algorithm>
 
-std::unique_ptr<SoundPlayer> SoundPlayer::createDefault()
+// The module's one entry: the program loads it after its first frame (DeferredSoundPlayer.h).
+extern "C" Q_DECL_EXPORT SoundPlayer* calcoraMakeSoundPlayer()
 {
-    return std::make_unique<QtSoundPlayer>();
+    return new QtSoundPlayer;
 }
 
 QtSoundPlayer::~QtSoundPlayer()

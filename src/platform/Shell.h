@@ -10,6 +10,7 @@ public:
     virtual ~Shell() = default;
 
     virtual void Open(const std::string& address) = 0;
-
-    static std::unique_ptr<Shell> createDefault();
 };
+
+// The desktop's own programs, through Qt.
+std::unique_ptr<Shell> createDesktopShell();

@@ -12,6 +12,4 @@ public:
     virtual void Play(const std::string& path) = 0;
     // The desktop's default alert sound, whatever the sounds switch says.
     virtual void Beep() = 0;
-
-    static std::unique_ptr<SoundPlayer> createDefault();
 };

@@ -6,7 +6,7 @@
 #include "FileConfigStore.h"
 #endif
 
-std::unique_ptr<ConfigStore> ConfigStore::createDefault()
+std::unique_ptr<ConfigStore> openUserStore()
 {
 #ifdef _WIN32
     return std::make_unique<RegistryConfigStore>();

@@ -7,7 +7,6 @@
 #include "DocumentFile.h"
 #include "ErrorBox.h"
 #include "LanguagePack.h"
-#include "ProcessWide.h"
 #include "QtColor.h"
 #include "QuizDocument.h"
 #include "QuizPrinting.h"
@@ -27,12 +26,12 @@ namespace {
 constexpr QSize kWindowSize(211, 377); // the outer size, frame included
 constexpr int kPanelHeight = 63;
 constexpr QSize kButtonSize(95, 26);
-constexpr int kPrintFailedText = 29;
 
 } // namespace
 
-TForm3::TForm3(QWidget* parent)
+TForm3::TForm3(const Services& services, QWidget* parent)
     : QDialog(parent)
+    , services_(services)
 {
     setObjectName("Form3");
     frameDialog(*this, kWindowSize, DialogSizing::Resizable);
@@ -85,29 +84,29 @@ void TForm3::createControls()
     layout->addWidget(Memo1);
     layout->addWidget(Panel1);
 
-    connectGuarded(BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
-    connectGuarded(BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
-    connectGuarded(BitBtn3, &QPushButton::clicked, this, &TForm3::BitBtn3Click);
-    connectGuarded(BitBtn4, &QPushButton::clicked, this, &TForm3::BitBtn4Click);
+    connectGuarded(services_.dialogs, BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
+    connectGuarded(services_.dialogs, BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
+    connectGuarded(services_.dialogs, BitBtn3, &QPushButton::clicked, this, &TForm3::BitBtn3Click);
+    connectGuarded(services_.dialogs, BitBtn4, &QPushButton::clicked, this, &TForm3::BitBtn4Click);
 }
 
 void TForm3::FormCreate()
 {
     SetDocumentFont({Memo1->font(), Qt::black});
     SaveDialog1.defaultSuffix = "htm";
-    createInSteps({
+    createInSteps(services_.dialogs, {
         [this] {
-            setWindowTitle(packText(24));
+            setWindowTitle(text(PackLine::Quiz));
             Memo1->setAccessibleName(windowTitle());
-            BitBtn1->setText(packText(25));
-            BitBtn2->setText(packText(26));
-            BitBtn3->setText(packText(27));
-            BitBtn4->setText(packText(28));
+            BitBtn1->setText(text(PackLine::Font));
+            BitBtn2->setText(text(PackLine::Copy));
+            BitBtn3->setText(text(PackLine::Print));
+            BitBtn4->setText(text(PackLine::Save));
         },
         [this] {
             // One text after the other, so that a short pack fails at the first line it lacks.
-            QString filter = packText(30) + " (*.htm)|*.htm|";
-            filter += packText(31) + " (*.txt)|*.txt";
+            QString filter = text(PackLine::WebPage) + " (*.htm)|*.htm|";
+            filter += text(PackLine::TextFile) + " (*.txt)|*.txt";
             SaveDialog1.filter = filter;
         },
     });
@@ -170,7 +169,7 @@ HtmlFont TForm3::DocumentHtmlFont() const
 
 void TForm3::BitBtn1Click()
 {
-    if (const auto chosen = ProcessWide<Dialogs>::get().getFont(this, DocumentFont()))
+    if (const auto chosen = services_.dialogs.getFont(this, DocumentFont()))
         SetDocumentFont(*chosen);
 }
 
@@ -180,24 +179,29 @@ void TForm3::BitBtn2Click()
     Memo1->copy();
 }
 
+QString TForm3::text(PackLine line) const
+{
+    return packText(services_.pack, line);
+}
+
 void TForm3::BitBtn3Click()
 {
     try {
         QPrinter printer(QPrinter::HighResolution);
-        if (!ProcessWide<Dialogs>::get().setUpPrinter(this, printer))
+        if (!services_.dialogs.setUpPrinter(this, printer))
             return;
         printer.setDocName(QString());
         const FontChoice font = DocumentFont();
         printDocument(printer, DocumentLines(), font.font, font.color);
     } catch (...) {
         // The user learns that printing failed, not the printer's own reason.
-        showErrorBox(ProcessWide<LanguagePack>::get().Get(kPrintFailedText));
+        showErrorBox(services_.dialogs, services_.pack.Get(PackLine::PrintFailed));
     }
 }
 
 void TForm3::BitBtn4Click()
 {
-    const auto chosen = ProcessWide<Dialogs>::get().getSaveFileName(this, SaveDialog1);
+    const auto chosen = services_.dialogs.getSaveFileName(this, SaveDialog1);
     if (!chosen)
         return;
     const std::string path = nativeFilePath(*chosen);

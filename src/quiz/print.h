@@ -2,12 +2,14 @@
 
 #include "Dialogs.h"
 #include "HtmlExport.h"
+#include "PackLines.h"
 
 #include <QDialog>
 
 #include <string>
 #include <vector>
 
+class LanguagePack;
 class QFrame;
 class QPlainTextEdit;
 class QPushButton;
@@ -23,7 +25,13 @@ class TForm3 : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm3(QWidget* parent = nullptr);
+    // What the document window works with.
+    struct Services {
+        LanguagePack& pack;
+        Dialogs& dialogs;
+    };
+
+    explicit TForm3(const Services& services, QWidget* parent = nullptr);
 
     // Fills the document: every line followed by a line break, the last one included.
     void SetLines(const std::vector<std::string>& lines);
@@ -58,6 +66,9 @@ private:
     void FormCreate();
     void SetDocumentFont(const FontChoice& choice);
     HtmlFont DocumentHtmlFont() const;
+    QString text(PackLine line) const;
+
+    Services services_;
 
     bool sizedWithFrame_ = false;
 };

@@ -6,9 +6,9 @@
 #include "DialogFrame.h"
 #include "ErrorBox.h"
 #include "IntegerText.h"
-#include "ProcessWide.h"
 #include "SpinCounter.h"
-#include "Unit1.h"
+#include "LanguagePack.h"
+#include "QuestionGenerator.h"
 #include "WindowValues.h"
 #include "print.h"
 
@@ -29,9 +29,10 @@ constexpr int kRowTops[] = {24, 56, 88, 120};
 
 } // namespace
 
-TForm2::TForm2(QWidget* parent)
+TForm2::TForm2(const Services& services, QWidget* parent)
     : QDialog(parent)
-    , composer_(&TForm1::Generate)
+    , services_(services)
+    , composer_([this](int operation, int level) { return generateQuestion(operation, level, services_.random); })
 {
     setObjectName("Form2");
     frameDialog(*this, QSize(kClientWidth, kClientHeight));
@@ -59,7 +60,7 @@ void TForm2::createControls()
         counter->setObjectName(QString::fromStdString(quizCounterName(index + 1)));
         counter->setRange(0, kHighestCount);
         counter->setGeometry(kColumnLefts[index / 4], kRowTops[index % 4], 40, 22);
-        connectGuarded(counter, &SpinCounter::changed, this, &TForm2::CountQuestions);
+        connectGuarded(services_.dialogs, counter, &SpinCounter::changed, this, &TForm2::CountQuestions);
         if (previous)
             setTabOrder(previous, counter);
         previous = counter;
@@ -71,7 +72,7 @@ void TForm2::createControls()
     Button1->setGeometry(104, 152, 153, 20);
     Button1->setDefault(true);
     setTabOrder(previous, Button1);
-    connectGuarded(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    connectGuarded(services_.dialogs, Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName("StatusBar1");
@@ -89,26 +90,28 @@ std::array<SpinCounter*, 12> TForm2::SpinEdits() const
 
 void TForm2::FormCreate()
 {
-    createInSteps({
+    createInSteps(services_.dialogs, {
         [this] {
-            setWindowTitle(packText(9));
-            setLabelText(Label1, packText(4) + " (+)");
-            setLabelText(Label2, packText(5) + " (-)");
-            setLabelText(Label3, packText(6) + " (x)");
-            setLabelText(Label4, packText(7) + " (:)");
-            setLabelText(Label5, packText(13) + " 1");
-            setLabelText(Label6, packText(13) + " 2");
-            setLabelText(Label7, packText(13) + " 3");
-            Button1->setText("&" + packText(22));
+            setWindowTitle(text(PackLine::MakeQuiz));
+            setLabelText(Label1, text(PackLine::Addition) + " (+)");
+            setLabelText(Label2, text(PackLine::Subtraction) + " (-)");
+            setLabelText(Label3, text(PackLine::Multiplication) + " (x)");
+            setLabelText(Label4, text(PackLine::Division) + " (:)");
+            setLabelText(Label5, text(PackLine::Level) + " 1");
+            setLabelText(Label6, text(PackLine::Level) + " 2");
+            setLabelText(Label7, text(PackLine::Level) + " 3");
+            Button1->setText("&" + text(PackLine::CreateQuiz));
             // A screen reader names each counter by its row and its column.
+            constexpr PackLine kRows[] = {PackLine::Addition, PackLine::Subtraction, PackLine::Multiplication,
+                                          PackLine::Division};
             const auto counters = SpinEdits();
             for (int index = 0; index < 12; ++index) {
                 counters[index]->setAccessibleName(
-                    packText(4 + index % 4) + ", " + packText(13) + QString(" %1").arg(index / 4 + 1));
+                    text(kRows[index % 4]) + ", " + text(PackLine::Level) + QString(" %1").arg(index / 4 + 1));
             }
         },
         [this] {
-            auto& store = ProcessWide<ConfigStore>::get();
+            ConfigStore& store = services_.store;
             const auto counters = SpinEdits();
             for (int number = 1; number <= 12; ++number) {
                 const auto stored = TryStrToInt(store.ReadString(config::kQuiz, quizCounterName(number), ""));
@@ -125,7 +128,12 @@ void TForm2::CountQuestions()
     int total = 0;
     for (const SpinCounter* counter : SpinEdits())
         total += counter->value();
-    StatusText->setText(packText(23) + ": " + QString::number(total));
+    StatusText->setText(text(PackLine::Questions) + ": " + QString::number(total));
+}
+
+QString TForm2::text(PackLine line) const
+{
+    return packText(services_.pack, line);
 }
 
 QuestionCounts TForm2::Counts() const
@@ -139,7 +147,7 @@ QuestionCounts TForm2::Counts() const
 
 void TForm2::Button1Click()
 {
-    TForm3 document(this);
+    TForm3 document({.pack = services_.pack, .dialogs = services_.dialogs}, this);
     document.SetLines(composer_.Compose(Counts()));
     ShowDocument(document);
 }
@@ -157,11 +165,11 @@ void TForm2::FormClose()
     const auto counters = SpinEdits();
     for (int number = 1; number <= 12; ++number)
         counts.push_back({config::kQuiz, quizCounterName(number), counters[number - 1]->text().toStdString()});
-    ProcessWide<ConfigStore>::get().WriteStrings(counts);
+    services_.store.WriteStrings(counts);
 }
 
 void TForm2::done(int result)
 {
-    guarded([this] { FormClose(); });
+    guarded(services_.dialogs, [this] { FormClose(); });
     QDialog::done(result);
 }

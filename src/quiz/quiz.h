@@ -1,25 +1,39 @@
 #pragma once
 
+#include "PackLines.h"
 #include "QuizComposer.h"
 
 #include <QDialog>
 
 #include <array>
 
+class ConfigStore;
+class Dialogs;
+class LanguagePack;
 class QLabel;
 class QPushButton;
 class QStatusBar;
+class RandomSource;
 class SpinCounter;
 class TForm3;
 
 // The quiz composer: twelve counters of questions per operation (rows) and level (columns),
 // kept in the store's "Quiz" section between runs, and a button that composes a quiz of
-// different questions from the main window's generator and opens it in a document window.
+// different questions and opens it in a document window.
 class TForm2 : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm2(QWidget* parent = nullptr);
+    // What the quiz composer works with; the document window it opens gets the pack and the
+    // dialogs.
+    struct Services {
+        ConfigStore& store;
+        LanguagePack& pack;
+        Dialogs& dialogs;
+        RandomSource& random;
+    };
+
+    explicit TForm2(const Services& services, QWidget* parent = nullptr);
 
     // Writes the total of the twelve counts into the status line.
     void CountQuestions();
@@ -64,7 +78,9 @@ private:
     void FormCreate();
     void FormClose();
     QuestionCounts Counts() const;
+    QString text(PackLine line) const;
 
+    Services services_;
     QuizComposer composer_;
     // Whether the counters show the stored counts. Until they do, closing stores nothing, so
     // counters that never got their values cannot write zeros over the user's counts.

@@ -1,6 +1,5 @@
 #include "HTTPGetThread.h"
 
-#include "ErrorBox.h"
 
 #include <QMetaMethod>
 
@@ -226,7 +225,13 @@ void THTTPGetThread::deliverProgress()
         totalSize = job->totalSize;
         readed = job->readed;
     }
-    guarded([&] { emit Progress(totalSize, readed); });
+    // A handler that fails stops the fetch, which then ends in OnError; the transfer is never
+    // left waiting, and nothing travels into Qt's event loop.
+    try {
+        emit Progress(totalSize, readed);
+    } catch (...) {
+        job->stop = true;
+    }
     job->releaseHandOver();
 }
 
@@ -239,7 +244,11 @@ void THTTPGetThread::deliverResult()
         result_ = std::move(*job_->result);
         job_->result.reset();
     }
-    guarded([&] { emit Finished(); });
+    try {
+        emit Finished();
+    } catch (...) {
+        // The completion's own handlers report their failures; nothing more is to be done here.
+    }
 }
 
 int runningFetchWorkers()

@@ -9,7 +9,7 @@
 #include "HTTPGet.h"
 #include "PaintPacer.h"
 #include "ProgramDirectory.h"
-#include "Unit1.h"
+#include "LanguagePack.h"
 #include "WindowTimer.h"
 #include "WindowValues.h"
 
@@ -30,26 +30,18 @@ constexpr int kAnimationStopFrame = 45;
 constexpr int kListPauseMilliseconds = 500;
 constexpr const char* kAgent = "Calcora 2.01";
 
-template <class Control>
-Control* place(Control* control, const char* name, QRect geometry)
-{
-    control->setObjectName(name);
-    control->setGeometry(geometry);
-    return control;
-}
-
 } // namespace
 
-TForm5::TForm5(TForm1& mainWindow)
-    : QDialog(&mainWindow)
-    , mainWindow_(mainWindow)
+TForm5::TForm5(const Services& services, QWidget* parent)
+    : QDialog(parent)
+    , services_(services)
 {
     setObjectName("Form5");
     frameDialog(*this, QSize(kClientWidth, kClientHeight));
 
     createControls();
     connectHandlers();
-    guarded([this] { FormCreate(); });
+    guarded(services_.dialogs, [this] { FormCreate(); });
 }
 
 void TForm5::createControls()
@@ -113,38 +105,39 @@ void TForm5::createControls()
 
 void TForm5::connectHandlers()
 {
-    connectGuarded(Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
-    connectGuarded(Button2, &QPushButton::clicked, this, &TForm5::Button2Click);
+    Dialogs& dialogs = services_.dialogs;
+    connectGuarded(dialogs, Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
+    connectGuarded(dialogs, Button2, &QPushButton::clicked, this, &TForm5::Button2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
     // Toggling a box with the mouse or the space bar; the window's own filling is not a toggle.
-    connectGuarded(CheckListBox1, &QListWidget::itemChanged, this, &TForm5::CheckListBox1ClickCheck);
+    connectGuarded(dialogs, CheckListBox1, &QListWidget::itemChanged, this, &TForm5::CheckListBox1ClickCheck);
 
-    connectGuardedTimer(Timer1, this, &TForm5::Timer1Timer);
-    connectGuardedTimer(Timer2, this, &TForm5::Timer2Timer);
-    connectGuardedTimer(listPause_, this, &TForm5::ShowUpdates);
+    connectGuardedTimer(dialogs, Timer1, this, &TForm5::Timer1Timer);
+    connectGuardedTimer(dialogs, Timer2, this, &TForm5::Timer2Timer);
+    connectGuardedTimer(dialogs, listPause_, this, &TForm5::ShowUpdates);
 
     connect(HTTPGet1, &THTTPGet::OnDoneString, this, [this](QObject*, const QByteArray& result) {
-        guarded([&] { HTTPGet1DoneString(result); });
+        guarded(services_.dialogs, [&] { HTTPGet1DoneString(result); });
     });
-    connectGuarded(HTTPGet1, &THTTPGet::OnError, this, &TForm5::HTTPGet1Error);
+    connectGuarded(dialogs, HTTPGet1, &THTTPGet::OnError, this, &TForm5::HTTPGet1Error);
     connect(HTTPGet2, &THTTPGet::OnProgress, this, [this](QObject*, qint32 totalSize, qint32 readed) {
-        guarded([&] { HTTPGet2Progress(totalSize, readed); });
+        guarded(services_.dialogs, [&] { HTTPGet2Progress(totalSize, readed); });
     });
     connect(HTTPGet2, &THTTPGet::OnDoneFile, this, [this](QObject*, const QString& fileName, qint32 fileSize) {
-        guarded([&] { HTTPGet2DoneFile(fileName, fileSize); });
+        guarded(services_.dialogs, [&] { HTTPGet2DoneFile(fileName, fileSize); });
     });
-    connectGuarded(HTTPGet2, &THTTPGet::OnError, this, &TForm5::HTTPGet2Error);
+    connectGuarded(dialogs, HTTPGet2, &THTTPGet::OnError, this, &TForm5::HTTPGet2Error);
 }
 
 void TForm5::FormCreate()
 {
     Animate1->setFileName(programFile("update.avi"));
     Animate1->setStopFrame(kAnimationStopFrame);
-    setWindowTitle(packText(11));
-    SetLabel1(packText(49));
-    setButtonCaption(Button1, "<<< " + packText(50));
-    setButtonCaption(Button2, packText(51) + " >>>");
-    BitBtn1->setText(packText(1));
+    setWindowTitle(text(PackLine::CheckForUpdates));
+    SetLabel1(text(PackLine::UpdateIntroduction));
+    setButtonCaption(Button1, "<<< " + text(PackLine::UpdateBack));
+    setButtonCaption(Button2, text(PackLine::UpdateStart) + " >>>");
+    BitBtn1->setText(text(PackLine::Cancel));
     WaitTicks = 0;
     UpdateStep = 1;
     UpdateList.clear();
@@ -152,7 +145,7 @@ void TForm5::FormCreate()
 
 void TForm5::done(int result)
 {
-    guarded([this] { FormClose(); });
+    guarded(services_.dialogs, [this] { FormClose(); });
     QDialog::done(result);
 }
 
@@ -169,6 +162,11 @@ void TForm5::FormClose()
     HTTPGet2->CancelFetch();
     HTTPGet2->setTargetFile(nullptr);
     downloads_.clear();
+}
+
+QString TForm5::text(PackLine line) const
+{
+    return packText(services_.pack, line);
 }
 
 void TForm5::SetLabel1(const QString& text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DownloadFolder.h"
+#include "PackLines.h"
 #include "UpdateInstaller.h"
 #include "UpdateList.h"
 
@@ -13,6 +14,10 @@
 #include <vector>
 
 class AnimationControl;
+class Appearance;
+class ConfigStore;
+class Dialogs;
+class LanguagePack;
 class QByteArray;
 class QFrame;
 class QLabel;
@@ -21,7 +26,7 @@ class QProgressBar;
 class QPushButton;
 class PaintPacer;
 class QTimer;
-class TForm1;
+class SoundPlayer;
 class THTTPGet;
 
 // The update checker: a small wizard driven by its Next button. It fetches the update
@@ -33,7 +38,19 @@ class TForm5 : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm5(TForm1& mainWindow);
+    // What the update checker works with: the store, the pack, the appearance whose background
+    // and language an update changes, the dialogs, the sounds for its beep, and the folders an
+    // update may be installed in.
+    struct Services {
+        ConfigStore& store;
+        LanguagePack& pack;
+        Appearance& appearance;
+        Dialogs& dialogs;
+        SoundPlayer& sounds;
+        InstallFolders folders;
+    };
+
+    explicit TForm5(const Services& services, QWidget* parent = nullptr);
 
     // Next: check, download, install or close, by the step the wizard is at.
     void Button2Click();
@@ -105,10 +122,10 @@ private:
     // Label1 keeps its width whatever its text; its words wrap within it.
     void SetLabel1(const QString& text);
     void ShowNextOrClose(bool somethingChecked);
-    // Where installed updates go.
-    static InstallFolders installFolders();
+    QString text(PackLine line) const;
+    std::string updateBase() const;
 
-    TForm1& mainWindow_;
+    Services services_;
     // Holds the list for a moment with the bar full, before the offer is shown.
     QTimer* listPause_;
     std::string receivedList_;

@@ -10,10 +10,7 @@
 #include "DisplayText.h"
 #include "ErrorBox.h"
 #include "HTTPGetTransfer.h"
-#include "LanguagePack.h"
-#include "OvoWallPaperBMP.h"
-#include "ProcessWide.h"
-#include "Unit1.h"
+#include "Appearance.h"
 #include "WindowValues.h"
 
 using namespace config;
@@ -24,13 +21,14 @@ void TForm5::InstallDownloads()
         const UpdateItem& update = UpdateList[index];
         // The download goes once this update has been answered, installed or not.
         const std::shared_ptr<DownloadFile> download = std::move(downloads_[index]);
-        QString shownQuestion = packText(61) + ": " + displayText(update.name) + "\r" + packText(62);
+        QString shownQuestion = text(PackLine::InstallUpdate) + ": " + displayText(update.name) + "\r"
+            + text(PackLine::InstallQuestion);
         // The question's line break is a carriage return, shown as a new line.
         shownQuestion.replace(QChar('\r'), QChar('\n'));
-        if (!ProcessWide<Dialogs>::get().askYesNo(this, "Update", shownQuestion))
+        if (!services_.dialogs.askYesNo(this, "Update", shownQuestion))
             continue;
         // A failure is reported and ends this update only; the others still get their question.
-        guarded([&] { Install(update, *download); });
+        guarded(services_.dialogs, [&] { Install(update, *download); });
     }
     downloads_.clear();
     accept();
@@ -42,15 +40,12 @@ void TForm5::Install(const UpdateItem& update, const DownloadFile& download)
     if (!bytes)
         throw AppError("Calcora cannot read the download " + download.path() + ", so the update \"" + update.name
                        + "\" was not installed");
-    const std::string installed = installUpdate(update, *bytes, installFolders());
+    const std::string installed = installUpdate(update, *bytes, services_.folders);
     const char* configured = update.kind == UpdateKind::LanguagePack ? kLanguagePack : kBackgroundImage;
-    auto& store = ProcessWide<ConfigStore>::get();
     // The file in use and the mark of the update reach the store together, or neither does.
-    store.WriteStrings({{kInterface, configured, installed}, {kUpdate, update.name, kInstalledMark}});
-    if (update.kind == UpdateKind::LanguagePack) {
-        ProcessWide<LanguagePack>::get().Reload(store);
-        mainWindow_.Recaption();
-    } else {
-        mainWindow_.OvoWallPaperBMP1->LoadFromFile(installed);
-    }
+    services_.store.WriteStrings({{kInterface, configured, installed}, {kUpdate, update.name, kInstalledMark}});
+    if (update.kind == UpdateKind::LanguagePack)
+        services_.appearance.reloadLanguage(services_.store);
+    else
+        services_.appearance.loadBackground(installed);
 }

@@ -11,12 +11,10 @@
 #include "DownloadFolder.h"
 #include "HTTPGet.h"
 #include "PaintPacer.h"
-#include "ProcessWide.h"
 #include "ProgramDirectory.h"
 #include "SoundPlayer.h"
 #include "FileNameCase.h"
 #include "UpdateList.h"
-#include "UserFolders.h"
 #include "WindowValues.h"
 
 #include <QLabel>
@@ -41,12 +39,12 @@ constexpr const char* kBackText =
     "updates. Please click Next and wait for the process of downloading. Be sure you are "
     "connected to internet.";
 
-std::string updateBase()
-{
-    return ProcessWide<ConfigStore>::get().ReadString(kInterface, kUrl, "");
-}
-
 } // namespace
+
+std::string TForm5::updateBase() const
+{
+    return services_.store.ReadString(kInterface, kUrl, "");
+}
 
 void TForm5::Button2Click()
 {
@@ -72,7 +70,7 @@ void TForm5::CheckForUpdates()
     downloads_.clear();
     CheckListBox1->clear();
     HTTPGet1->CancelFetch();
-    SetLabel1(packText(52));
+    SetLabel1(text(PackLine::LookingForUpdates));
     Button1->setEnabled(true);
     Button2->setEnabled(false);
     ProgressBar1->show();
@@ -142,15 +140,15 @@ void TForm5::ShowUpdates()
     Button2->setEnabled(true);
     CheckListBox1->show();
     UpdateStep = 2;
-    SetLabel1(packText(54));
+    SetLabel1(text(PackLine::ChooseUpdates));
     CheckListBox1->setAccessibleName(Label1->text());
     if (UpdateList.empty()) {
         const QSignalBlocker filling(CheckListBox1);
-        auto* nothing = new QListWidgetItem(packText(55), CheckListBox1);
+        auto* nothing = new QListWidgetItem(text(PackLine::NoNewUpdates), CheckListBox1);
         nothing->setFlags(Qt::ItemIsEnabled);
         CheckListBox1->setEnabled(false);
         UpdateStep = 4;
-        setButtonCaption(Button2, packText(56));
+        setButtonCaption(Button2, text(PackLine::Close));
         BitBtn1->hide();
         Button2->setFocus();
         return;
@@ -162,17 +160,11 @@ void TForm5::ShowUpdates()
 
 void TForm5::ArrangeUpdates(const std::string& listText)
 {
-    auto& store = ProcessWide<ConfigStore>::get();
-    const InstallFolders folders = installFolders();
+    ConfigStore& store = services_.store;
     UpdateList = arrangeUpdates(listText, fileNamesIgnoreCase(), [&](const std::string& name, const std::string& file) {
         return store.ReadString(kUpdate, name, "") == kInstalledMark
-            && !installedUpdateFile(file, folders).empty();
+            && !installedUpdateFile(file, services_.folders).empty();
     });
-}
-
-InstallFolders TForm5::installFolders()
-{
-    return {programDirectory(), userDataFolder()};
 }
 
 bool TForm5::answeredWithSuccess(const THTTPGet& fetch)
@@ -192,11 +184,11 @@ void TForm5::ShowNextOrClose(bool somethingChecked)
 {
     if (somethingChecked) {
         UpdateStep = 2;
-        setButtonCaption(Button2, packText(19) + " >>>");
+        setButtonCaption(Button2, text(PackLine::Next) + " >>>");
         BitBtn1->show();
     } else {
         UpdateStep = 4;
-        setButtonCaption(Button2, packText(56));
+        setButtonCaption(Button2, text(PackLine::Close));
         BitBtn1->hide();
     }
 }
@@ -221,7 +213,7 @@ void TForm5::DownloadChecked()
 void TForm5::DownloadIt(const UpdateItem& item)
 {
     CheckListBox1->hide();
-    SetLabel1(packText(60) + ": " + displayText(item.name) + "...");
+    SetLabel1(text(PackLine::Downloading) + ": " + displayText(item.name) + "...");
     Button1->setEnabled(false);
     Button2->setEnabled(false);
     ProgressBar1->setValue(0);
@@ -260,7 +252,7 @@ void TForm5::HTTPGet2Progress(qint32 TotalSize, qint32 Readed)
     if (TotalSize == Readed)
         setLabelText(Label2, QString());
     else
-        setLabelText(Label2, packText(58) + ": " + QString::number(Readed) + " " + packText(59) + ": "
+        setLabelText(Label2, text(PackLine::Received) + ": " + QString::number(Readed) + " " + text(PackLine::Total) + ": "
                                  + QString::number(TotalSize));
 }
 
@@ -289,11 +281,11 @@ void TForm5::Timer2Timer()
         return;
     }
     Animate1->setActive(false);
-    SetLabel1(packText(63));
+    SetLabel1(text(PackLine::DownloadsFinished));
     ProgressBar1->setValue(0);
     ProgressBar1->hide();
     setLabelText(Label2, QString());
-    setButtonCaption(Button2, packText(57) + "...");
+    setButtonCaption(Button2, text(PackLine::Install) + "...");
     Button2->setEnabled(true);
     Button2->setFocus();
     UpdateStep = 3;
@@ -340,14 +332,14 @@ void TForm5::ConnectionError()
         downloads_.resize(DownloadIndex);
     downloading_ = false;
     HTTPGet2->setTargetFile(nullptr);
-    ProcessWide<SoundPlayer>::get().Beep();
+    services_.sounds.Beep();
     UpdateStep = 1;
     setLabelText(Label2, QString());
     HTTPGet1->CancelFetch();
     HTTPGet2->CancelFetch();
     ProgressBar1->setValue(0);
     Animate1->setActive(false);
-    SetLabel1(packText(53));
+    SetLabel1(text(PackLine::ConnectionFailed));
     Button1->setEnabled(false);
     Button2->setEnabled(true);
     WaitTicks = 0;

@@ -13,9 +13,15 @@ class AboutFixture : public MainWindowFixture {
 protected:
     AboutFixture() { pack->Load(mediaFile("english.lng")); }
 
-    TForm6& openAbout()
+    TForm6::Services aboutServices(SoundPlayer* player = nullptr)
     {
-        about = std::make_unique<TForm6>();
+        return {.store = *store, .pack = *pack, .dialogs = *dialogs, .sounds = player ? *player : *sounds};
+    }
+
+    // The about window, shown, with the test's recording sounds unless another player is given.
+    TForm6& openAbout(SoundPlayer* player = nullptr)
+    {
+        about = std::make_unique<TForm6>(aboutServices(player));
         about->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(about.get()));
         return *about;

@@ -59,7 +59,7 @@ TEST_F(AboutWindow, PlacesEveryControlAsDesigned)
 
 TEST_F(AboutWindow, ScrollsTheCreditsFromBelowOnTheButtonFaceColour)
 {
-    TForm6 window;
+    TForm6 window(aboutServices());
     window.show(); // the panel restarts as the window shows, before any frame runs
     EXPECT_EQ(window.CRPanel1->Scroll().TopLine, 0u);
     EXPECT_EQ(window.CRPanel1->Scroll().ScrollOffset, 73);
@@ -111,11 +111,11 @@ TEST_F(AboutWindow, TheTotalsComeLastWithTheirNumbersInBold)
         {nullptr, nullptr, "Correct answers: <b></b>", "Wrong answers: <b></b>"},
     };
     for (const auto& [correct, wrong, correctLine, wrongLine] : table) {
-        ScopedService<ConfigStore, MemoryConfigStore> stats;
+        store = std::make_unique<MemoryConfigStore>();
         if (correct)
-            stats->WriteString("Stats", "Correct", correct);
+            store->WriteString("Stats", "Correct", correct);
         if (wrong)
-            stats->WriteString("Stats", "Wrong", wrong);
+            store->WriteString("Stats", "Wrong", wrong);
         const QStringList lines = openAbout().CRPanel1->Strings();
         ASSERT_EQ(lines.size(), 31);
         EXPECT_EQ(lines[29], correctLine);
@@ -140,15 +140,15 @@ TEST_F(AboutWindow, TheMenuItemOpensANewWindowWithTheTotalsOnceEachTime)
 {
     store->WriteString("Stats", "Correct", "12");
     store->WriteString("Stats", "Wrong", "3");
-    TForm1& mainWindow = createWindow();
-    EXPECT_FALSE(mainWindow.About1->isEnabled()) << "no window attached yet";
-    attachMenuWindows(mainWindow);
-    ASSERT_TRUE(mainWindow.About1->isEnabled());
+    MainWindowControls& mainControls = createWindow();
+    EXPECT_FALSE(mainControls.About1->isEnabled()) << "no window attached yet";
+    attachMenuWindows(*mainWindow, services());
+    ASSERT_TRUE(mainControls.About1->isEnabled());
 
     std::vector<QStringList> shown;
     const auto openAndClose = [&] {
-        withModalWindow<TForm6>([&] { mainWindow.About1->trigger(); }, [&](TForm6& window) {
-            EXPECT_EQ(window.parentWidget(), &mainWindow);
+        withModalWindow<TForm6>([&] { mainControls.About1->trigger(); }, [&](TForm6& window) {
+            EXPECT_EQ(window.parentWidget(), mainWindow.get());
             shown.push_back(window.CRPanel1->Strings());
             window.BitBtn1->click();
         });
@@ -161,7 +161,7 @@ TEST_F(AboutWindow, TheMenuItemOpensANewWindowWithTheTotalsOnceEachTime)
         EXPECT_EQ(lines.filter("Correct answers").size(), 1);
         EXPECT_EQ(lines.back(), "Wrong answers: <b>3</b>");
     }
-    EXPECT_TRUE(mainWindow.findChildren<TForm6*>().isEmpty()) << "each window is gone once closed";
+    EXPECT_TRUE(mainWindow->findChildren<TForm6*>().isEmpty()) << "each window is gone once closed";
 }
 
 TEST_F(AboutWindow, HoldingAMouseButtonOnTheCreditsHoldsThemWhereTheyAre)
@@ -201,8 +201,8 @@ TEST_F(AboutWindow, TheSpotOnTheIconPlaysTheNoseSoundFromTheProgramFolder)
 TEST_F(AboutWindow, AMissingNoseSoundPlaysNothingAndSaysNothing)
 {
     ASSERT_FALSE(fileExists(programFile("nose.wav"))) << "the test's program folder has no nose.wav";
-    ScopedService<SoundPlayer, QtSoundPlayer> realSound;
-    TForm6& window = openAbout();
+    QtSoundPlayer realSound;
+    TForm6& window = openAbout(&realSound);
     QTest::mouseClick(window.Image2, Qt::LeftButton, {}, QPoint(4, 2));
     EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join("\n").toStdString();
     EXPECT_TRUE(window.isVisible());

@@ -1,12 +1,14 @@
 #include "FileConfigStore.h"
 #include "FirstPaint.h"
 #include "MainWindowFixture.h"
-#include "ProcessWide.h"
+#include "MenuWindows.h"
+#include "PendingWrites.h"
 #include "Startup.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/stat.h>
 
@@ -44,27 +46,29 @@ TEST_F(StartupStore, AStoreThatCannotBeUsedIsNamedOnceAndTheProgramRunsOnDefault
     for (const Case& unusable : cases) {
         SCOPED_TRACE(unusable.what);
         unusable.plant(unusable.path);
-        ProcessWide<ConfigStore>::install(std::make_unique<FileConfigStore>(unusable.path.string()));
+        PendingWrites userStore(std::make_unique<FileConfigStore>(unusable.path.string()));
+        ProgramServices program = services();
+        ProgramServices withUserStore{userStore, program.pack, program.appearance, program.dialogs,
+                                      program.sounds, program.shell, program.random};
         dialogs->errors.clear();
 
-        prepareUserStore();
-        form = std::make_unique<TForm1>();
+        prepareUserStore(userStore);
+        TForm1 window(mainWindowServices(withUserStore));
+        const MainWindowControls controls(window);
         EXPECT_TRUE(dialogs->errors.isEmpty()) << "the window opens on the values start-up gave";
-        keepStartupValues();
+        keepStartupValues(userStore, *dialogs);
 
         ASSERT_EQ(dialogs->errors.size(), 1);
         const QString message = dialogs->errors.front();
         EXPECT_TRUE(message.contains(QString::fromStdString(unusable.path.string()))) << message.toStdString();
         EXPECT_TRUE(message.contains("runs with its default settings")) << message.toStdString();
-        auto& store = ProcessWide<ConfigStore>::get();
-        EXPECT_EQ(store.ReadString("Interface", "Caption", ""), "Calcora 2.01");
-        EXPECT_NO_THROW(store.WriteString("Stats", "Correct", "1"));
-        runTimer(form->Timer1, &TForm1::Timer1Timer);
+        EXPECT_EQ(userStore.ReadString("Interface", "Caption", ""), "Calcora 2.01");
+        EXPECT_NO_THROW(userStore.WriteString("Stats", "Correct", "1"));
+        while (controls.Timer1->isActive())
+            tick(controls.Timer1);
         EXPECT_EQ(dialogs->errors.size(), 1) << dialogs->errors.join("; ").toStdString();
-        EXPECT_TRUE(form->BitBtn1->isVisibleTo(form.get()));
-        form.reset();
+        EXPECT_TRUE(controls.BitBtn1->isVisibleTo(&window));
     }
-    ProcessWide<ConfigStore>::install(nullptr);
 }
 
 // A first start's values are read back at once and written to the store when the main window
@@ -74,18 +78,19 @@ TEST_F(StartupStore, AFirstStartWritesItsValuesAfterTheFirstFrame)
     // The user's own store, as the program makes it (the tests' home is a folder of their own).
     const std::string path = userStorePath();
     fs::remove(path);
-    ProcessWide<ConfigStore>::install(nullptr);
-    prepareUserStore();
-    form = std::make_unique<TForm1>();
-    afterFirstPaint(*form, [] { keepStartupValues(); });
-    EXPECT_EQ(form->windowTitle(), "Calcora 2.01");
+    PendingWrites userStore(openUserStore());
+    ProgramServices program = services();
+    ProgramServices withUserStore{userStore, program.pack, program.appearance, program.dialogs,
+                                  program.sounds, program.shell, program.random};
+    prepareUserStore(userStore);
+    TForm1 window(mainWindowServices(withUserStore));
+    afterFirstPaint(window, [&] { keepStartupValues(userStore, *dialogs); });
+    EXPECT_EQ(window.windowTitle(), "Calcora 2.01");
     EXPECT_FALSE(fs::exists(path)) << "nothing is written before the window is seen";
-    form->show();
+    window.show();
     EXPECT_TRUE(QTest::qWaitFor([&] { return fs::exists(path); }, 10000));
     EXPECT_EQ(FileConfigStore(path).ReadString("Interface", "Caption", ""), "Calcora 2.01");
     EXPECT_TRUE(dialogs->errors.isEmpty());
-    form.reset();
-    ProcessWide<ConfigStore>::install(nullptr);
 }
 
 TEST(StoreUnusableMessage, NamesTheFileAndWhatHappensInOneSentence)

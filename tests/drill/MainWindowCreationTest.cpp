@@ -20,34 +20,34 @@ using MainWindowCreation = MainWindowFixture;
 
 TEST_F(MainWindowCreation, BuildsTheFixedWindowWithEveryNamedControl)
 {
-    TForm1& window = createWindow();
-    EXPECT_EQ(window.objectName(), "Form1");
-    EXPECT_EQ(window.windowTitle(), "Calcora 2.01");
-    EXPECT_EQ(window.size(), QSize(360, 165));
-    EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the size is fixed";
-    EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+    MainWindowControls& window = createWindow();
+    EXPECT_EQ(mainWindow->objectName(), "Form1");
+    EXPECT_EQ(mainWindow->windowTitle(), "Calcora 2.01");
+    EXPECT_EQ(mainWindow->size(), QSize(360, 165));
+    EXPECT_EQ(mainWindow->minimumSize(), mainWindow->maximumSize()) << "the size is fixed";
+    EXPECT_FALSE(mainWindow->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(mainWindow->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(pack->Count(), 67);
     EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join("\n").toStdString();
 
     for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"})
-        EXPECT_NE(window.findChild<QLabel*>(name), nullptr) << name;
+        EXPECT_NE(mainWindow->findChild<QLabel*>(name), nullptr) << name;
     for (int number = 1; number <= 13; ++number) {
         const QString name = QString("Button%1").arg(number);
-        EXPECT_NE(window.findChild<QPushButton*>(name), nullptr) << name.toStdString();
+        EXPECT_NE(mainWindow->findChild<QPushButton*>(name), nullptr) << name.toStdString();
     }
     for (const char* name : {"Timer1", "Timer2", "Timer3", "Sound"})
-        EXPECT_NE(window.findChild<QTimer*>(name), nullptr) << name;
+        EXPECT_NE(mainWindow->findChild<QTimer*>(name), nullptr) << name;
     for (const char* name : {"GenerateaQuiz1", "Settings1", "CheckforUpdate1", "About1"})
-        EXPECT_NE(window.findChild<QAction*>(name), nullptr) << name;
-    EXPECT_NE(window.findChild<TOvoWallPaperBMP*>("OvoWallPaperBMP1"), nullptr);
-    EXPECT_NE(window.findChild<QPushButton*>("BitBtn1"), nullptr);
-    EXPECT_NE(window.findChild<QMenu*>("PopupMenu1"), nullptr);
+        EXPECT_NE(mainWindow->findChild<QAction*>(name), nullptr) << name;
+    EXPECT_NE(mainWindow->findChild<TOvoWallPaperBMP*>("OvoWallPaperBMP1"), nullptr);
+    EXPECT_NE(mainWindow->findChild<QPushButton*>("BitBtn1"), nullptr);
+    EXPECT_NE(mainWindow->findChild<QMenu*>("PopupMenu1"), nullptr);
 }
 
 TEST_F(MainWindowCreation, PlacesControlsAsDesignedAndStacksButtonsAboveLabels)
 {
-    TForm1& window = createWindow();
+    MainWindowControls& window = createWindow();
     EXPECT_EQ(window.Button8->geometry(), QRect(16, 48, 70, 60));
     EXPECT_EQ(window.Button11->geometry(), QRect(274, 48, 70, 60));
     EXPECT_EQ(window.Button12->geometry(), QRect(274, 128, 70, 25));
@@ -58,7 +58,7 @@ TEST_F(MainWindowCreation, PlacesControlsAsDesignedAndStacksButtonsAboveLabels)
     EXPECT_EQ(window.Label2->font().pixelSize(), 32);
     EXPECT_EQ(window.Button8->cursor().shape(), Qt::PointingHandCursor);
 
-    const QObjectList& stack = window.children();
+    const QObjectList& stack = mainWindow->children();
     const auto depth = [&](QObject* control) { return stack.indexOf(control); };
     EXPECT_EQ(depth(window.OvoWallPaperBMP1), 0) << "the background lies beneath everything";
     EXPECT_LT(depth(window.Label3), depth(window.Label2)) << "the shadow lies beneath";
@@ -81,7 +81,7 @@ TEST_F(MainWindowCreation, PlacesControlsAsDesignedAndStacksButtonsAboveLabels)
 
 TEST_F(MainWindowCreation, TheLinkSitsTopRightAndALeftClickOpensTheWebSiteOnce)
 {
-    TForm1& window = createWindow();
+    MainWindowControls& window = createWindow();
     EXPECT_EQ(window.Label7->y(), 0);
     EXPECT_EQ(window.Label7->x() + window.Label7->width(), 360);
 
@@ -105,12 +105,12 @@ TEST_F(MainWindowCreation, TheLinkSitsTopRightAndALeftClickOpensTheWebSiteOnce)
 
 TEST_F(MainWindowCreation, TheMenuItemsCarryTheirCaptionsAndPictures)
 {
-    TForm1& window = createWindow();
+    MainWindowControls& window = createWindow();
     EXPECT_EQ(window.GenerateaQuiz1->text(), "&Make a Quiz...");
     EXPECT_EQ(window.Settings1->text(), "&Settings...");
     EXPECT_EQ(window.CheckforUpdate1->text(), "&Check for Updates...");
     EXPECT_EQ(window.About1->text(), "&About...");
-    window.PopupMenu1->popup(window.mapToGlobal(QPoint(10, 10)));
+    window.PopupMenu1->popup(mainWindow->mapToGlobal(QPoint(10, 10)));
     for (QAction* item : window.PopupMenu1->actions())
         EXPECT_FALSE(item->icon().isNull()) << item->objectName().toStdString();
     window.PopupMenu1->hide();
@@ -154,12 +154,12 @@ TEST_F(MainWindowCreation, AFailingStepIsReportedOnceAndTheMenusStillCome)
         dialogs->errors.clear();
         const std::string kept = store->ReadString("Interface", broken.value, "");
         setInterface(broken.value, broken.text);
-        TForm1& window = createWindow();
+        MainWindowControls& window = createWindow();
         setInterface(broken.value, kept);
 
         EXPECT_EQ(dialogs->errors, QStringList{broken.error});
-        EXPECT_EQ(window.windowTitle(), "Calcora 2.01");
-        runTimer(window.Timer1, &TForm1::Timer1Timer);
+        EXPECT_EQ(mainWindow->windowTitle(), "Calcora 2.01");
+        runTimer(window.Timer1);
         EXPECT_TRUE(window.BitBtn1->isVisible());
         EXPECT_EQ(window.BitBtn1->y(), 130) << "the menu button has arrived";
         EXPECT_EQ(window.Button4->pos(), QPoint(250, 130));
@@ -171,21 +171,21 @@ TEST_F(MainWindowCreation, AFailingStepIsReportedOnceAndTheMenusStillCome)
 TEST_F(MainWindowCreation, EachFailedItemKeepsItsDesignValueAndTheOthersTheirs)
 {
     setInterface("Background Image", mediaFile("english.lng"));
-    TForm1& window = createWindow();
+    MainWindowControls& window = createWindow();
     EXPECT_TRUE(window.OvoWallPaperBMP1->Bitmap().isNull()) << "no picture";
     EXPECT_EQ(window.Button1->text(), "Addition (+)") << "the steps after the picture ran";
     EXPECT_EQ(window.GenerateaQuiz1->text(), "&Make a Quiz...");
 
     setInterface("Background Image", mediaFile("bg.bmp"));
     setInterface("Language Pack", "/nowhere/english.lng");
-    TForm1& withoutTexts = createWindow();
+    MainWindowControls& withoutTexts = createWindow();
     EXPECT_TRUE(withoutTexts.Button1->text().isEmpty()) << "an empty caption";
     EXPECT_FALSE(withoutTexts.OvoWallPaperBMP1->Bitmap().isNull()) << "the picture still came";
 }
 
 TEST_F(MainWindowCreation, TheWallpaperShowsTheBackgroundPicture)
 {
-    TForm1& window = createWindow();
+    MainWindowControls& window = createWindow();
     QImage tile(mediaFile("bg.bmp").c_str(), "BMP");
     const QImage shown = window.OvoWallPaperBMP1->grab().toImage();
     EXPECT_EQ(shown.size(), QSize(360, 165));

@@ -17,11 +17,11 @@ using Strings = std::vector<std::string>;
 // The main window driven by keys alone, as a pupil without a mouse drives it.
 class MainWindowKeyboard : public MainWindowFixture {
 protected:
-    TForm1& createActiveWindow()
+    MainWindowControls& createActiveWindow()
     {
-        TForm1& window = createWindow();
-        QApplication::setActiveWindow(&window);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        MainWindowControls& window = createWindow();
+        QApplication::setActiveWindow(mainWindow.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
         fireSoundTimer();
         return window;
     }
@@ -29,7 +29,7 @@ protected:
     // A key pressed where the focus is, as the keyboard delivers it.
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : mainWindow.get();
         QTest::keyClick(target, key, modifiers);
     }
 
@@ -43,15 +43,15 @@ protected:
     void expectFocusInView(const char* when) const
     {
         QWidget* focused = QApplication::focusWidget();
-        EXPECT_TRUE(focused == form.get() || (focused && focused->isVisible()))
+        EXPECT_TRUE(focused == mainWindow.get() || (focused && focused->isVisible()))
             << when << ": the focus is on " << focusedName().toStdString();
     }
 
     // Ticks a menu timer to its end, watching the focus at every tick.
-    void runWatchingFocus(QTimer* timer, void (TForm1::*tick)(), int maxTicks = 200)
+    void runWatchingFocus(QTimer* timer, int maxTicks = 200)
     {
         for (int ticks = 0; timer->isActive() && ticks < maxTicks; ++ticks) {
-            (form.get()->*tick)();
+            tick(timer);
             fireSoundTimer();
             expectFocusInView("during an animation");
         }
@@ -59,11 +59,11 @@ protected:
 
     // While the buttons of a screen leave, the focus waits on the window: it neither hops from
     // one leaving button to the next nor lands on the link, each of which a screen reader reads.
-    void runWithFocusOnTheWindow(QTimer* timer, void (TForm1::*tick)())
+    void runWithFocusOnTheWindow(QTimer* timer)
     {
         for (int ticks = 0; timer->isActive() && ticks < 200; ++ticks) {
             EXPECT_EQ(focusedName(), "Form1");
-            (form.get()->*tick)();
+            tick(timer);
             fireSoundTimer();
         }
     }
@@ -72,22 +72,25 @@ protected:
     void scriptFirstQuestion() { random->script({6, 4, 0, 0, 0, 1, 1, 2, 2}); }
 
     // Every item of the pop-up menu opens a recording stand-in for its window.
-    void attachRecordingWindows(TForm1& window)
+    void attachRecordingWindows(MainWindowControls& window)
     {
-        for (QAction* item : window.PopupMenu1->actions())
-            window.SetMenuWindow(item, [this, item] { opened.push_back(item->objectName().toStdString()); });
+        const std::pair<TForm1::MenuItem, QAction*> items[] = {
+            {TForm1::MenuItem::MakeQuiz, window.GenerateaQuiz1}, {TForm1::MenuItem::Settings, window.Settings1},
+            {TForm1::MenuItem::CheckForUpdates, window.CheckforUpdate1}, {TForm1::MenuItem::About, window.About1}};
+        for (const auto& [item, action] : items)
+            mainWindow->SetMenuWindow(item, [this, action] { opened.push_back(action->objectName().toStdString()); });
     }
 
     // A picture of the window with its open pop-up menu over it, as the user sees them.
     void saveWithPopUpMenu(const char* name)
     {
-        const QRect window(form->mapToGlobal(QPoint(0, 0)), form->size());
+        const QRect window(mainWindow->mapToGlobal(QPoint(0, 0)), mainWindow->size());
         const QRect menu = form->PopupMenu1->geometry();
         const QRect around = window.united(menu);
         QImage picture(around.size(), QImage::Format_RGB32);
         picture.fill(Qt::white);
         QPainter painter(&picture);
-        painter.drawPixmap(window.topLeft() - around.topLeft(), form->grab());
+        painter.drawPixmap(window.topLeft() - around.topLeft(), mainWindow->grab());
         painter.drawPixmap(menu.topLeft() - around.topLeft(), form->PopupMenu1->grab());
         painter.end();
         EXPECT_TRUE(picture.save(screenshotPath(QString(name) + ".png")));
@@ -100,8 +103,8 @@ protected:
 
 TEST_F(MainWindowKeyboard, FocusFollowsTheScreensFromTheMenusToTheQuestions)
 {
-    TForm1& window = createActiveWindow();
-    runWatchingFocus(window.Timer1, &TForm1::Timer1Timer);
+    MainWindowControls& window = createActiveWindow();
+    runWatchingFocus(window.Timer1);
     EXPECT_EQ(focusedName(), "Button1") << "the operation menu has arrived";
 
     press(Qt::Key_Tab);
@@ -109,19 +112,18 @@ TEST_F(MainWindowKeyboard, FocusFollowsTheScreensFromTheMenusToTheQuestions)
     press(Qt::Key_Backtab);
     EXPECT_EQ(focusedName(), "Button1");
     press(Qt::Key_Space);
-    EXPECT_EQ(window.CurrentOperation, 1);
-    runWithFocusOnTheWindow(window.Timer2, &TForm1::Timer2Timer);
+    ASSERT_TRUE(window.Timer2->isActive()) << "Space chose the operation: the menu leaves";
+    runWithFocusOnTheWindow(window.Timer2);
     ASSERT_TRUE(window.Timer3->isActive());
-    for (int tick = 0; tick < 30; ++tick) {
-        window.Timer3Timer();
+    for (int ticks = 0; ticks < 30; ++ticks) {
+        tick(window.Timer3);
         expectFocusInView("while the levels drop in");
     }
     EXPECT_EQ(focusedName(), "Button5") << "the level menu has arrived";
 
     scriptFirstQuestion();
     press(Qt::Key_Return);
-    EXPECT_EQ(window.CurrentLevel, 1);
-    EXPECT_EQ(window.Label1->text(), "7 + 5 = ?");
+    EXPECT_EQ(window.Label1->text(), "7 + 5 = ?") << "Enter chose level 1 of addition";
     EXPECT_EQ(focusedName(), "Button8") << "a question gives the first answer its focus";
     screenshot("8-keyboard-focus-on-an-answer");
 
@@ -136,14 +138,14 @@ TEST_F(MainWindowKeyboard, FocusFollowsTheScreensFromTheMenusToTheQuestions)
     EXPECT_EQ(focusedName(), "Button8");
 
     press(Qt::Key_Escape);
-    runWithFocusOnTheWindow(window.Timer1, &TForm1::Timer1Timer);
+    runWithFocusOnTheWindow(window.Timer1);
     EXPECT_EQ(focusedName(), "Button1");
 }
 
 TEST_F(MainWindowKeyboard, WithoutAnimationTheFocusMovesAtOnce)
 {
     setInterface("Animated Buttons", "No");
-    TForm1& window = createActiveWindow();
+    MainWindowControls& window = createActiveWindow();
     EXPECT_EQ(focusedName(), "Button1");
     press(Qt::Key_Space);
     EXPECT_EQ(focusedName(), "Button5");
@@ -158,7 +160,7 @@ TEST_F(MainWindowKeyboard, WithoutAnimationTheFocusMovesAtOnce)
 TEST_F(MainWindowKeyboard, TheDigitKeysPressTheAnswerButtonsAsClicksDo)
 {
     setInterface("Animated Buttons", "No");
-    TForm1& window = createActiveWindow();
+    MainWindowControls& window = createActiveWindow();
     press(Qt::Key_Space);
     scriptFirstQuestion();
     press(Qt::Key_Space);
@@ -207,12 +209,12 @@ TEST_F(MainWindowKeyboard, TheDigitKeysPressTheAnswerButtonsAsClicksDo)
 
 TEST_F(MainWindowKeyboard, EscapeOnTheLevelMenuGoesBackToTheOperationMenu)
 {
-    TForm1& window = createActiveWindow();
-    runWatchingFocus(window.Timer1, &TForm1::Timer1Timer);
+    MainWindowControls& window = createActiveWindow();
+    runWatchingFocus(window.Timer1);
     press(Qt::Key_Space);
-    runWatchingFocus(window.Timer2, &TForm1::Timer2Timer);
-    for (int tick = 0; tick < 8; ++tick)
-        window.Timer3Timer();
+    runWatchingFocus(window.Timer2);
+    for (int ticks = 0; ticks < 8; ++ticks)
+        tick(window.Timer3);
     ASSERT_TRUE(window.Button5->isVisible()) << "the level buttons are still dropping";
 
     press(Qt::Key_Escape);
@@ -220,7 +222,7 @@ TEST_F(MainWindowKeyboard, EscapeOnTheLevelMenuGoesBackToTheOperationMenu)
     EXPECT_FALSE(window.Button5->isVisible());
     EXPECT_FALSE(window.Label4->isVisible()) << "the level description goes with it";
     EXPECT_TRUE(window.Timer1->isActive()) << "the operation menu slides in";
-    runWatchingFocus(window.Timer1, &TForm1::Timer1Timer);
+    runWatchingFocus(window.Timer1);
     EXPECT_EQ(window.Button4->pos(), QPoint(250, 130));
     EXPECT_EQ(focusedName(), "Button1");
 
@@ -246,11 +248,11 @@ TEST_F(MainWindowKeyboard, ThePopUpMenuOpensFromTheKeyboardAtTheMenuButton)
     };
     for (const Opening& opening : openings) {
         SCOPED_TRACE(opening.how);
-        TForm1& window = createActiveWindow();
+        MainWindowControls& window = createActiveWindow();
         attachRecordingWindows(window);
         opened.clear();
         // The mouse rests far from the button: a keyboard opening ignores it.
-        QCursor::setPos(window.mapToGlobal(QPoint(300, 20)));
+        QCursor::setPos(mainWindow->mapToGlobal(QPoint(300, 20)));
         if (opening.onMenuButton)
             window.BitBtn1->setFocus();
         press(opening.key, opening.modifiers);
@@ -268,7 +270,7 @@ TEST_F(MainWindowKeyboard, ThePopUpMenuOpensFromTheKeyboardAtTheMenuButton)
 TEST_F(MainWindowKeyboard, TheMenuKeysOpenNothingAwayFromTheOperationMenu)
 {
     setInterface("Animated Buttons", "No");
-    TForm1& window = createActiveWindow();
+    MainWindowControls& window = createActiveWindow();
     press(Qt::Key_Space);
     press(Qt::Key_Menu);
     EXPECT_FALSE(window.PopupMenu1->isVisible()) << "on the level menu";

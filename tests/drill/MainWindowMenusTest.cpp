@@ -17,22 +17,22 @@ using Strings = std::vector<std::string>;
 class MainWindowMenus : public MainWindowFixture {
 protected:
     // Creation and the sound check that follows it.
-    TForm1& createAndSettle()
+    MainWindowControls& createAndSettle()
     {
-        TForm1& window = createWindow();
+        MainWindowControls& window = createWindow();
         fireSoundTimer();
         return window;
     }
 
-    int slideIn() { return runTimer(form->Timer1, &TForm1::Timer1Timer); }
-    int slideOut() { return runTimer(form->Timer2, &TForm1::Timer2Timer); }
+    int slideIn() { return runTimer(form->Timer1); }
+    int slideOut() { return runTimer(form->Timer2); }
     // The drop-in never stops by itself: run it until the three level buttons are home.
-    int dropIn() { return runTimer(form->Timer3, &TForm1::Timer3Timer, 31); }
+    int dropIn() { return runTimer(form->Timer3, 31); }
 
     // Through every animation to the first question, 7 + 5, of addition at level 1.
-    TForm1& startAnimatedRound()
+    MainWindowControls& startAnimatedRound()
     {
-        TForm1& window = createAndSettle();
+        MainWindowControls& window = createAndSettle();
         slideIn();
         window.Button1->click();
         slideOut();
@@ -53,7 +53,7 @@ const std::vector<QPoint> kOperationMenuHome{{10, 10}, {90, 50}, {170, 90}, {250
 
 TEST_F(MainWindowMenus, TheOperationMenuSlidesInOneControlAtATime)
 {
-    TForm1& window = createWindow();
+    MainWindowControls& window = createWindow();
     ASSERT_TRUE(window.Timer1->isActive());
     EXPECT_EQ(window.Button1->x(), 390);
     fireSoundTimer();
@@ -64,7 +64,7 @@ TEST_F(MainWindowMenus, TheOperationMenuSlidesInOneControlAtATime)
     std::vector<std::string> movers;
     while (window.Timer1->isActive()) {
         const auto before = operationMenuPlaces();
-        window.Timer1Timer();
+        tick(window.Timer1);
         fireSoundTimer();
         const auto after = operationMenuPlaces();
         for (std::size_t i = 0; i < after.size(); ++i) {
@@ -93,19 +93,18 @@ TEST_F(MainWindowMenus, TheOperationMenuSlidesInOneControlAtATime)
 
 TEST_F(MainWindowMenus, ChoosingSlidesTheMenuOutThenDropsTheLevelsIn)
 {
-    TForm1& window = createAndSettle();
+    MainWindowControls& window = createAndSettle();
     slideIn();
     sounds->played.clear();
 
     window.Button3->click();
-    EXPECT_EQ(window.CurrentOperation, 3);
     ASSERT_TRUE(window.Timer2->isActive());
 
     std::vector<int> ticksPerControl;
     int lastMover = -1;
     while (window.Timer2->isActive()) {
         const auto before = operationMenuPlaces();
-        window.Timer2Timer();
+        tick(window.Timer2);
         fireSoundTimer();
         if (!window.Timer2->isActive())
             break; // the last tick puts every button back at its start place
@@ -137,12 +136,12 @@ TEST_F(MainWindowMenus, ChoosingSlidesTheMenuOutThenDropsTheLevelsIn)
 
 TEST_F(MainWindowMenus, TheLevelDescriptionComesWithTheFirstLevelButton)
 {
-    TForm1& window = createAndSettle();
+    MainWindowControls& window = createAndSettle();
     slideIn();
     window.Button1->click();
     slideOut();
     EXPECT_FALSE(window.Label4->isVisible());
-    window.Timer3Timer();
+    tick(window.Timer3);
     EXPECT_TRUE(window.Label4->isVisible());
     EXPECT_TRUE(window.Label5->isVisible());
     EXPECT_EQ(window.Label4->text(),
@@ -161,31 +160,30 @@ TEST_F(MainWindowMenus, TheLevelDescriptionComesWithTheFirstLevelButton)
 
 TEST_F(MainWindowMenus, DuringTheSlideInTheFirstChoiceWins)
 {
-    TForm1& window = createAndSettle();
-    for (int tick = 0; tick < 30; ++tick)
-        window.Timer1Timer();
-    window.Button2Click();
-    window.Button4Click();
-    EXPECT_EQ(window.CurrentOperation, 2);
-    EXPECT_TRUE(window.ChoicePending);
-    EXPECT_FALSE(window.Timer2->isActive());
+    MainWindowControls& window = createAndSettle();
+    for (int ticks = 0; ticks < 30; ++ticks)
+        tick(window.Timer1);
+    window.Button2->click();
+    window.Button4->click();
+    EXPECT_FALSE(window.Timer2->isActive()) << "the menu keeps sliding in";
     slideIn();
     EXPECT_TRUE(window.Timer2->isActive()) << "the slide-out follows the slide-in";
-    EXPECT_EQ(window.CurrentOperation, 2);
     slideOut();
-    EXPECT_FALSE(window.ChoicePending);
     EXPECT_TRUE(window.Timer3->isActive());
+    dropIn();
+    random->script({6, 4, 0, 8, 0, 7, 0, 6, 0});
+    window.Button5->click();
+    EXPECT_EQ(window.Label1->text(), "7 - 5 = ?") << "the subtraction chosen first";
 }
 
 TEST_F(MainWindowMenus, DuringTheSlideOutTheLastChoiceWins)
 {
-    TForm1& window = createAndSettle();
+    MainWindowControls& window = createAndSettle();
     slideIn();
     window.Button2->click();
-    window.Timer2Timer();
-    window.Timer2Timer();
-    window.Button4Click();
-    EXPECT_EQ(window.CurrentOperation, 4);
+    tick(window.Timer2);
+    tick(window.Timer2);
+    window.Button4->click();
     slideOut();
     dropIn();
     random->script({0, 0, 0, 1, 0, 2, 0, 3, 0});
@@ -196,7 +194,7 @@ TEST_F(MainWindowMenus, DuringTheSlideOutTheLastChoiceWins)
 TEST_F(MainWindowMenus, WithoutAnimationEverythingAppearsAtOnceAndSilently)
 {
     setInterface("Animated Buttons", "yes");
-    TForm1& window = createAndSettle();
+    MainWindowControls& window = createAndSettle();
     EXPECT_FALSE(window.Timer1->isActive());
     EXPECT_EQ(operationMenuPlaces(), kOperationMenuHome);
     EXPECT_TRUE(window.Button4->isVisible());
@@ -220,14 +218,14 @@ TEST_F(MainWindowMenus, WithoutAnimationEverythingAppearsAtOnceAndSilently)
 TEST_F(MainWindowMenus, WithSoundsOffNothingPlays)
 {
     setInterface("Play Sounds", "yes");
-    TForm1& window = startAnimatedRound();
+    MainWindowControls& window = startAnimatedRound();
     window.Button8->click();
     EXPECT_TRUE(sounds->played.empty());
 }
 
 TEST_F(MainWindowMenus, TheBackButtonBringsTheMenuBackSliding)
 {
-    TForm1& window = startAnimatedRound();
+    MainWindowControls& window = startAnimatedRound();
     EXPECT_FALSE(window.Timer3->isActive()) << "a level stops the drop-in";
     window.Button13->click();
     EXPECT_FALSE(window.Button13->isVisible());
@@ -240,9 +238,9 @@ TEST_F(MainWindowMenus, TheBackButtonBringsTheMenuBackSliding)
 
 TEST_F(MainWindowMenus, TheMenuButtonOpensThePopUpAtTheMouse)
 {
-    TForm1& window = createAndSettle();
+    MainWindowControls& window = createAndSettle();
     slideIn();
-    QCursor::setPos(window.mapToGlobal(QPoint(200, 100)));
+    QCursor::setPos(mainWindow->mapToGlobal(QPoint(200, 100)));
     QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
     ASSERT_TRUE(window.PopupMenu1->isVisible());
     EXPECT_EQ(window.PopupMenu1->pos(), QCursor::pos());
@@ -263,7 +261,7 @@ TEST_F(MainWindowMenus, AFailingTickStopsItsTimerAndIsReportedOnce)
             out << shipped.Get(line) << "\r\n";
     }
     setInterface("Language Pack", shortPack);
-    TForm1& window = createAndSettle();
+    MainWindowControls& window = createAndSettle();
     slideIn();
     window.Button1->click();
     slideOut();
@@ -275,12 +273,12 @@ TEST_F(MainWindowMenus, AFailingTickStopsItsTimerAndIsReportedOnce)
 
 TEST_F(MainWindowMenus, TheScreenInViewIsToldByTheFirstButtonsPlace)
 {
-    TForm1& window = createAndSettle();
+    MainWindowControls& window = createAndSettle();
     slideIn();
-    EXPECT_TRUE(window.OperationMenuInView());
+    EXPECT_TRUE(window.operationMenuInView());
     window.Button1->click();
     slideOut();
-    EXPECT_FALSE(window.OperationMenuInView());
+    EXPECT_FALSE(window.operationMenuInView());
 }
 
 } // namespace

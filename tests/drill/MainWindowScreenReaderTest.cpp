@@ -16,9 +16,9 @@ protected:
     MainWindowScreenReader() { setInterface("Animated Buttons", "No"); }
 
     // A round of addition at level 1 whose first question is 7 + 5 with the choices 12, 2, 4, 6.
-    TForm1& startRound()
+    MainWindowControls& startRound()
     {
-        TForm1& window = createWindow();
+        MainWindowControls& window = createWindow();
         window.Button1->click();
         random->script({6, 4, 0, 0, 0, 1, 1, 2, 2});
         window.Button5->click();
@@ -29,7 +29,7 @@ protected:
     QStringList textsRead() const
     {
         QStringList texts;
-        collectTexts(accessibleOf(form.get()), texts);
+        collectTexts(accessibleOf(mainWindow.get()), texts);
         return texts;
     }
 
@@ -61,7 +61,7 @@ private:
 
 TEST_F(MainWindowScreenReader, EveryControlIsNamedAsAListenerUnderstandsIt)
 {
-    TForm1& window = startRound();
+    MainWindowControls& window = startRound();
     const std::pair<QObject*, QString> names[] = {
         {window.Button8, "1: 12"}, {window.Button9, "2: 2"}, {window.Button10, "3: 4"}, {window.Button11, "4: 6"},
         {window.Button12, "Next"}, {window.Button13, "Back"}, {window.Label1, "7 + 5 = ?"},
@@ -85,7 +85,7 @@ TEST_F(MainWindowScreenReader, EveryControlIsNamedAsAListenerUnderstandsIt)
 
 TEST_F(MainWindowScreenReader, EachTextIsReadOnceAndTheShadowsNever)
 {
-    TForm1& window = createWindow();
+    MainWindowControls& window = createWindow();
     window.Button1->click();
     EXPECT_EQ(textsRead().filter("Choose a level:").size(), 1) << "the level description";
 
@@ -104,7 +104,7 @@ TEST_F(MainWindowScreenReader, EachTextIsReadOnceAndTheShadowsNever)
 TEST_F(MainWindowScreenReader, TheQuestionIsToldWhenItAppearsAndTheVerdictAtEveryPress)
 {
     ScreenReaderProbe probe;
-    TForm1& window = startRound();
+    MainWindowControls& window = startRound();
     EXPECT_EQ(probe.count(window.Label1, QAccessible::ObjectShow), 1) << "the first question";
     EXPECT_EQ(accessibleOf(window.Label1)->role(), QAccessible::Notification);
     EXPECT_EQ(accessibleOf(window.Label2)->role(), QAccessible::Notification) << "a live status";
@@ -129,7 +129,7 @@ TEST_F(MainWindowScreenReader, TheQuestionIsToldWhenItAppearsAndTheVerdictAtEver
 
 TEST_F(MainWindowScreenReader, TheLinkCanBePressedByAScreenReader)
 {
-    TForm1& window = createWindow();
+    MainWindowControls& window = createWindow();
     QAccessibleActionInterface* actions = accessibleOf(window.Label7)->actionInterface();
     ASSERT_NE(actions, nullptr);
     ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));

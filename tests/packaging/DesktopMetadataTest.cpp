@@ -3,7 +3,6 @@
 
 #include "InstalledTree.h"
 #include "MemoryConfigStore.h"
-#include "ScopedService.h"
 #include "Startup.h"
 
 #include <QApplication>
@@ -132,10 +131,7 @@ QString desktopEntryValue(const fs::path& path, const QString& key)
 QString desktopFileNameAtStartup()
 {
     const QString style = QApplication::style()->name();
-    {
-        const ScopedService<ConfigStore, MemoryConfigStore> store;
-        prepareApplication(*qApp);
-    }
+    prepareApplication(*qApp);
     const QString name = QGuiApplication::desktopFileName();
     QGuiApplication::setDesktopFileName({});
     QApplication::setStyle(style);

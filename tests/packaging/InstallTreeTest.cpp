@@ -22,6 +22,7 @@ namespace {
 enum class Kind {
     CommandLink, // a relative link to the program, so the tree may move as a whole
     Program,     // an executable file
+    Module,      // a library the program loads, readable by everyone
     Copy,        // the same bytes as the repository's file
     Icon,        // a copy that is a PNG of the given size
 };
@@ -45,6 +46,8 @@ std::map<fs::path, Expected> expectedTree()
     std::map<fs::path, Expected> tree{
         {"usr/bin/calcora", {Kind::CommandLink, {}}},
         {"usr/lib/calcora/calcora", {Kind::Program, {}}},
+        // Sound, loaded by the program after its first frame.
+        {"usr/lib/calcora/calcora_sound.so", {Kind::Module, {}}},
         {"usr/share/applications/" + id + ".desktop", {Kind::Copy, "src/app/" + id + ".desktop"}},
         {"usr/share/metainfo/" + id + ".metainfo.xml", {Kind::Copy, "share/metainfo/" + id + ".metainfo.xml"}},
         {"usr/share/doc/calcora/LICENSE", {Kind::Copy, "LICENSE"}},
@@ -76,6 +79,10 @@ void checkEntry(const InstalledTree& tree, const fs::path& path, const Expected&
     case Kind::Program:
         ASSERT_TRUE(fs::is_regular_file(installed));
         EXPECT_NE(fs::status(installed).permissions() & fs::perms::others_exec, fs::perms::none);
+        break;
+    case Kind::Module:
+        ASSERT_TRUE(fs::is_regular_file(installed));
+        EXPECT_NE(fs::status(installed).permissions() & fs::perms::others_read, fs::perms::none);
         break;
     case Kind::Icon: {
         QImageReader reader(QString::fromStdString(installed.string()));

@@ -28,18 +28,18 @@ protected:
 
 TEST_F(StoreScreenshots, DrillLevelsAndQuiz)
 {
-    TForm1& window = createWindow();
+    MainWindowControls& window = createWindow();
     window.Button1->click();
-    save(window, "levels");
+    save(*mainWindow, "levels");
 
     random->script({6, 4, 0, 0, 0, 1, 1, 2, 2}); // 7 + 5, with 12 on the first button
     window.Button5->click();
     QTest::mouseClick(window.Button8, Qt::LeftButton);
     ASSERT_EQ(window.Label1->text(), "7 + 5 = 12");
-    save(window, "drill");
+    save(*mainWindow, "drill");
 
-    ScopedService<RandomSource, SeededRandom> seeded(40);
-    ComposerUnderTest composer;
+    SeededRandom seeded(40);
+    ComposerUnderTest composer(composerServices(&seeded));
     composer.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&composer));
     save(composer, "quiz-composer");

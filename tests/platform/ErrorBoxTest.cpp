@@ -1,7 +1,6 @@
 #include "AppError.h"
 #include "ErrorBox.h"
 #include "ModalWindow.h"
-#include "ScopedService.h"
 #include "ScriptedDialogs.h"
 
 #include <QMessageBox>
@@ -27,28 +26,28 @@ TEST(ErrorBox, AddsAFullStopOnlyAfterCharactersAboveIt)
 
 TEST(ErrorBox, GuardedStepsStopAtTheFailureAndShowIt)
 {
-    ScopedService<Dialogs, ScriptedDialogs> dialogs;
+    ScriptedDialogs dialogs;
     std::vector<int> ran;
-    const bool finished = guarded([&] {
+    const bool finished = guarded(dialogs, [&] {
         ran.push_back(1);
         throw AppError("List index out of bounds (41)");
         ran.push_back(2);
     });
     EXPECT_FALSE(finished);
     EXPECT_EQ(ran, std::vector<int>{1});
-    EXPECT_EQ(dialogs->errors, QStringList{"List index out of bounds (41)"});
-    EXPECT_EQ(dialogs->errorTitles, QStringList{"Calcora"});
+    EXPECT_EQ(dialogs.errors, QStringList{"List index out of bounds (41)"});
+    EXPECT_EQ(dialogs.errorTitles, QStringList{"Calcora"});
 
-    EXPECT_TRUE(guarded([&] { ran.push_back(3); }));
-    EXPECT_EQ(dialogs->errors.size(), 1);
+    EXPECT_TRUE(guarded(dialogs, [&] { ran.push_back(3); }));
+    EXPECT_EQ(dialogs.errors.size(), 1);
 }
 
 TEST(ErrorBox, AnyExceptionIsShownAndNeverEscapes)
 {
-    ScopedService<Dialogs, ScriptedDialogs> dialogs;
-    EXPECT_FALSE(guarded([] { throw std::out_of_range("vector"); }));
-    EXPECT_FALSE(guarded([] { throw 42; }));
-    EXPECT_EQ(dialogs->errors, (QStringList{"vector.", "Unknown failure."}));
+    ScriptedDialogs dialogs;
+    EXPECT_FALSE(guarded(dialogs, [] { throw std::out_of_range("vector"); }));
+    EXPECT_FALSE(guarded(dialogs, [] { throw 42; }));
+    EXPECT_EQ(dialogs.errors, (QStringList{"vector.", "Unknown failure."}));
 }
 
 } // namespace
@@ -57,16 +56,16 @@ namespace {
 
 TEST(ErrorBox, EveryByteOfAMessageIsShownAndControlsAreMadeVisible)
 {
-    ScopedService<Dialogs, ScriptedDialogs> dialogs;
+    ScriptedDialogs dialogs;
     using namespace std::string_literals;
-    guarded([] { throw AppError("'\x7F\0abc\tx' is not a valid integer value"s); });
-    EXPECT_EQ(dialogs->errors,
+    guarded(dialogs, [] { throw AppError("'\x7F\0abc\tx' is not a valid integer value"s); });
+    EXPECT_EQ(dialogs.errors,
               QStringList{QString::fromUtf8("'\u2421\u2400abc\u2409x' is not a valid integer value.")});
 }
 
 TEST(ErrorBox, TheRealBoxShowsItsMessageAsPlainText)
 {
-    const auto real = Dialogs::createDefault();
+    const auto real = createQtDialogs();
     QString shownText;
     Qt::TextFormat shownFormat = Qt::RichText;
     withModalWindow<QMessageBox>([&] { real->showError("Calcora", "Cannot open file /packs/<b>turkish</b>.lng."); },
@@ -83,17 +82,17 @@ TEST(ErrorBox, TheRealBoxShowsItsMessageAsPlainText)
 // tells the first failure, however many handlers the steps set off.
 TEST(ErrorBox, ACreationShowsOneBoxForItsFirstFailureAndRunsEveryStep)
 {
-    ScopedService<Dialogs, ScriptedDialogs> dialogs;
+    ScriptedDialogs dialogs;
     std::vector<std::string> ran;
     QSpinBox counter;
     int handlerRuns = 0;
     QObject::connect(&counter, &QSpinBox::valueChanged, [&] {
-        guarded([&] {
+        guarded(dialogs, [&] {
             ++handlerRuns;
             throw AppError("List index out of bounds (23)");
         });
     });
-    const bool whole = createInSteps({
+    const bool whole = createInSteps(dialogs, {
         [&] { ran.push_back("texts"); },
         [&] {
             for (int value = 1; value <= 12; ++value)
@@ -109,10 +108,10 @@ TEST(ErrorBox, ACreationShowsOneBoxForItsFirstFailureAndRunsEveryStep)
     EXPECT_FALSE(whole);
     EXPECT_EQ(handlerRuns, 12);
     EXPECT_EQ(ran, (std::vector<std::string>{"texts", "counts", "colours", "menus"}));
-    EXPECT_EQ(dialogs->errors, QStringList{"List index out of bounds (23)"});
+    EXPECT_EQ(dialogs.errors, QStringList{"List index out of bounds (23)"});
 
-    guarded([] { throw AppError("after the creation"); });
-    EXPECT_EQ(dialogs->errors.size(), 2) << "handlers outside a creation show their own box";
+    guarded(dialogs, [] { throw AppError("after the creation"); });
+    EXPECT_EQ(dialogs.errors.size(), 2) << "handlers outside a creation show their own box";
 }
 
 } // namespace

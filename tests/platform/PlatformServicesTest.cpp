@@ -111,7 +111,7 @@ namespace {
 TEST(SaveDialog, ANameWithoutExtensionTakesTheChosenTypesOne)
 {
     QTemporaryDir folder;
-    const auto real = Dialogs::createDefault();
+    const auto real = createQtDialogs();
     const FileDialogRequest request{{}, folder.path(), "Web page (*.htm)|*.htm|Text file (*.txt)|*.txt", "htm"};
     struct Case {
         const char* type;

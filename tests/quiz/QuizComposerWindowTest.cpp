@@ -26,9 +26,9 @@ using Lines = std::vector<std::string>;
 
 class QuizComposerWindow : public QuizFixture {
 protected:
-    ComposerUnderTest& openComposer()
+    ComposerUnderTest& openComposer(RandomSource* source = nullptr)
     {
-        composer = std::make_unique<ComposerUnderTest>();
+        composer = std::make_unique<ComposerUnderTest>(composerServices(source));
         composer->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(composer.get()));
         return *composer;
@@ -127,7 +127,7 @@ TEST_F(QuizComposerWindow, StoredCountsAreBroughtIntoRange)
 
 TEST_F(QuizComposerWindow, AnEmptyStoreGivesZeroEverywhere)
 {
-    ScopedService<ConfigStore, MemoryConfigStore> emptyStore;
+    store = std::make_unique<MemoryConfigStore>();
     openComposer();
     EXPECT_EQ(counterTexts(), std::vector<QString>(12, "0"));
     EXPECT_EQ(status(), "Questions: 0");
@@ -263,8 +263,8 @@ TEST_F(QuizComposerWindow, EscapeClosesAndStoresToo)
 
 TEST_F(QuizComposerWindow, TheFirstRunDefaultsGiveFortyLevelTwoQuestionsInCellOrder)
 {
-    ScopedService<RandomSource, SeededRandom> seeded(2024);
-    ComposerUnderTest& window = openComposer();
+    SeededRandom seeded(2024);
+    ComposerUnderTest& window = openComposer(&seeded);
     EXPECT_EQ(status(), "Questions: 40");
     QTest::keyClick(window.SpinEdit1, Qt::Key_Return);
     ASSERT_EQ(window.documents.size(), 1u) << "Enter presses the compose button";
@@ -294,8 +294,8 @@ TEST_F(QuizComposerWindow, TwentyDivisionsAtLevelOneAreTwentyOfTheTwentyThree)
 {
     setAllCounts("0");
     storeCount(4, "20");
-    ScopedService<RandomSource, SeededRandom> seeded(99);
-    ComposerUnderTest& window = openComposer();
+    SeededRandom seeded(99);
+    ComposerUnderTest& window = openComposer(&seeded);
     window.Button1->click();
     ASSERT_EQ(window.documents.size(), 1u);
     const Lines& lines = window.documents[0];

@@ -2,6 +2,7 @@
 
 #include "MainWindowFixture.h"
 #include "print.h"
+#include "RandomSource.h"
 #include "quiz.h"
 
 #include <QString>
@@ -21,10 +22,18 @@ protected:
     // position 1 and the wrong answers 2, 3 and 4 (a + b must be at least 5).
     void scriptAddition(int a, int b) { random->script({a - 1, b - 1, 0, 0, 0, 0, 1, 0, 2}); }
 
+    // What the composer is handed: the test's doubles, and its scripted random source unless
+    // another is given.
+    TForm2::Services composerServices(RandomSource* source = nullptr)
+    {
+        return {.store = *store, .pack = *pack, .dialogs = *dialogs, .random = source ? *source : *random};
+    }
+    TForm3::Services documentServices() { return {.pack = *pack, .dialogs = *dialogs}; }
+
     // A document window holding these lines, shown.
     TForm3& openDocument(const std::vector<std::string>& lines)
     {
-        document = std::make_unique<TForm3>();
+        document = std::make_unique<TForm3>(documentServices());
         document->SetLines(lines);
         document->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(document.get()));

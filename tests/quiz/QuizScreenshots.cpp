@@ -18,15 +18,15 @@ protected:
 
 TEST_F(QuizScreenshots, ComposerDocumentPrintAndPage)
 {
-    ScopedService<RandomSource, SeededRandom> seeded(40);
-    ComposerUnderTest composer;
+    SeededRandom seeded(40);
+    ComposerUnderTest composer(composerServices(&seeded));
     composer.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&composer));
     EXPECT_TRUE(composer.grab().save(file("quiz-composer.png")));
     composer.Button1->click();
     ASSERT_EQ(composer.documents.size(), 1u);
 
-    TForm3 document;
+    TForm3 document(documentServices());
     document.SetLines(composer.documents[0]);
     document.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&document));

@@ -1,23 +1,100 @@
 #include "MainWindowFixture.h"
 
 #include "ConfigDefaults.h"
+#include "MenuWindows.h"
+#include "OvoWallPaperBMP.h"
 #include "ProgramDirectory.h"
 #include "Screenshots.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+namespace {
+
+template <class Control>
+Control* named(TForm1& window, const char* name)
+{
+    auto* found = window.findChild<Control*>(name);
+    EXPECT_NE(found, nullptr) << "the main window has no " << name;
+    return found;
+}
+
+} // namespace
+
+MainWindowControls::MainWindowControls(TForm1& window)
+    : OvoWallPaperBMP1(named<TOvoWallPaperBMP>(window, "OvoWallPaperBMP1"))
+    , Label1(named<QLabel>(window, "Label1"))
+    , Label2(named<QLabel>(window, "Label2"))
+    , Label3(named<QLabel>(window, "Label3"))
+    , Label4(named<QLabel>(window, "Label4"))
+    , Label5(named<QLabel>(window, "Label5"))
+    , Label6(named<QLabel>(window, "Label6"))
+    , Label7(named<QLabel>(window, "Label7"))
+    , Button1(named<QPushButton>(window, "Button1"))
+    , Button2(named<QPushButton>(window, "Button2"))
+    , Button3(named<QPushButton>(window, "Button3"))
+    , Button4(named<QPushButton>(window, "Button4"))
+    , BitBtn1(named<QPushButton>(window, "BitBtn1"))
+    , Button5(named<QPushButton>(window, "Button5"))
+    , Button6(named<QPushButton>(window, "Button6"))
+    , Button7(named<QPushButton>(window, "Button7"))
+    , Button8(named<QPushButton>(window, "Button8"))
+    , Button9(named<QPushButton>(window, "Button9"))
+    , Button10(named<QPushButton>(window, "Button10"))
+    , Button11(named<QPushButton>(window, "Button11"))
+    , Button12(named<QPushButton>(window, "Button12"))
+    , Button13(named<QPushButton>(window, "Button13"))
+    , Timer1(named<QTimer>(window, "Timer1"))
+    , Sound(named<QTimer>(window, "Sound"))
+    , Timer2(named<QTimer>(window, "Timer2"))
+    , Timer3(named<QTimer>(window, "Timer3"))
+    , PopupMenu1(named<QMenu>(window, "PopupMenu1"))
+    , GenerateaQuiz1(named<QAction>(window, "GenerateaQuiz1"))
+    , Settings1(named<QAction>(window, "Settings1"))
+    , CheckforUpdate1(named<QAction>(window, "CheckforUpdate1"))
+    , About1(named<QAction>(window, "About1"))
+{
+}
+
+bool MainWindowControls::operationMenuInView() const
+{
+    return Button1->x() == 10;
+}
+
+void tick(QTimer* timer)
+{
+    QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+}
 
 MainWindowFixture::MainWindowFixture()
 {
     prepareStore(*store, CALCORA_MEDIA_DIR, fileExists);
 }
 
-TForm1& MainWindowFixture::createWindow()
+// The windows go before the services they were handed.
+MainWindowFixture::~MainWindowFixture()
 {
-    form = std::make_unique<TForm1>();
-    form->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form.reset();
+    mainWindow.reset();
+}
+
+ProgramServices MainWindowFixture::services()
+{
+    return {.store = *store, .pack = *pack, .appearance = *appearance, .dialogs = *dialogs,
+            .sounds = *sounds, .shell = *shell, .random = *random};
+}
+
+MainWindowControls& MainWindowFixture::createWindow()
+{
+    form.reset();
+    mainWindow = std::make_unique<TForm1>(mainWindowServices(services()));
+    form = std::make_unique<MainWindowControls>(*mainWindow);
+    mainWindow->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(mainWindow.get()));
     return *form;
 }
 
@@ -39,18 +116,18 @@ std::string MainWindowFixture::mediaFile(const std::string& name) const
 void MainWindowFixture::fireSoundTimer()
 {
     if (form->Sound->isActive())
-        form->SoundTimer();
+        tick(form->Sound);
 }
 
-int MainWindowFixture::runTimer(QTimer* timer, void (TForm1::*tick)(), int maxTicks)
+int MainWindowFixture::runTimer(QTimer* timer, int maxTicks)
 {
     int moving = 0;
     for (int ticks = 0; timer->isActive() && ticks < maxTicks; ++ticks) {
         std::vector<QPoint> before;
-        const auto buttons = form->findChildren<QPushButton*>();
+        const auto buttons = mainWindow->findChildren<QPushButton*>();
         for (const QPushButton* button : buttons)
             before.push_back(button->pos());
-        (form.get()->*tick)();
+        tick(timer);
         fireSoundTimer();
         for (qsizetype i = 0; i < buttons.size(); ++i) {
             if (buttons[i]->pos() != before[static_cast<std::size_t>(i)]) {
@@ -64,7 +141,7 @@ int MainWindowFixture::runTimer(QTimer* timer, void (TForm1::*tick)(), int maxTi
 
 void MainWindowFixture::screenshot(const char* name)
 {
-    EXPECT_TRUE(saveScreenshot(*form, QString("main-") + name)) << name;
+    EXPECT_TRUE(saveScreenshot(*mainWindow, QString("main-") + name)) << name;
 }
 
 std::vector<std::string> MainWindowFixture::soundsPlayed()

@@ -1,14 +1,8 @@
-// Runs every test suite inside one QApplication on the offscreen platform, with dialogs,
-// sound, the shell and the store replaced by test doubles, so that no test shows a box, makes
-// a noise, opens a browser or touches the user's own settings unless it asks for that itself.
+// Runs every test suite inside one QApplication on the offscreen platform. The user's own
+// folders are folders of the run's own, so that no test touches the user's settings, cache or
+// data unless it asks for that itself; every window is handed test doubles by its test.
 
 #include "HTTPGetSession.h"
-#include "MemoryConfigStore.h"
-#include "RecordingShell.h"
-#include "RecordingSoundPlayer.h"
-#include "ScriptedDialogs.h"
-
-#include "ProcessWide.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -29,15 +23,5 @@ int main(int argc, char* argv[])
     const FetchSession fetchSession;
     QApplication::setApplicationName("Calcora");
     ::testing::InitGoogleTest(&argc, argv);
-
-    ProcessWide<Dialogs>::install(std::make_unique<ScriptedDialogs>());
-    ProcessWide<SoundPlayer>::install(std::make_unique<RecordingSoundPlayer>());
-    ProcessWide<ConfigStore>::install(std::make_unique<MemoryConfigStore>());
-    ProcessWide<Shell>::install(std::make_unique<RecordingShell>());
-
-    const int result = RUN_ALL_TESTS();
-
-    ProcessWide<SoundPlayer>::install(nullptr);
-    ProcessWide<Dialogs>::install(nullptr);
-    return result;
+    return RUN_ALL_TESTS();
 }

@@ -209,7 +209,7 @@ TEST_F(UpdateInstall, AnInstalledPackReCaptionsTheScreenInView)
         createWindow();
         if (levelMenu)
             form->Button1->click();
-        ASSERT_EQ(form->OperationMenuInView(), !levelMenu);
+        ASSERT_EQ(form->operationMenuInView(), !levelMenu);
         TForm5& window = openUpdates();
         checkForUpdates();
         downloadChecked();

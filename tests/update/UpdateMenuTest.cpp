@@ -14,14 +14,14 @@ using UpdateFromTheMenu = UpdateWindowFixture;
 TEST_F(UpdateFromTheMenu, TheMenuItemOpensANewModalWindowEachTime)
 {
     server.serve(std::string(kBasePath) + "update201", HttpAnswer::silence());
-    TForm1& mainWindow = createWindow();
-    attachMenuWindows(mainWindow);
-    ASSERT_TRUE(mainWindow.CheckforUpdate1->isEnabled());
+    MainWindowControls& mainControls = createWindow();
+    attachMenuWindows(*mainWindow, services());
+    ASSERT_TRUE(mainControls.CheckforUpdate1->isEnabled());
 
     // The window runs its own loop; it is read and closed from inside that loop.
     QStringList textsShown;
     const auto openCheckAndCancel = [&] {
-        withModalWindow<TForm5>([&] { mainWindow.CheckforUpdate1->trigger(); }, [&](TForm5& updateWindow) {
+        withModalWindow<TForm5>([&] { mainControls.CheckforUpdate1->trigger(); }, [&](TForm5& updateWindow) {
             textsShown.append(updateWindow.Label1->text());
             updateWindow.Button2->click();
             updateWindow.BitBtn1->click();
@@ -31,7 +31,7 @@ TEST_F(UpdateFromTheMenu, TheMenuItemOpensANewModalWindowEachTime)
     openCheckAndCancel();
     const QString introduction = "Look for new language packs and background pictures on the Internet. Click Start to begin.";
     EXPECT_EQ(textsShown, (QStringList{introduction, introduction})) << "each time a new window at its first step";
-    EXPECT_TRUE(mainWindow.findChildren<TForm5*>().isEmpty()) << "each window is gone once closed";
+    EXPECT_TRUE(mainWindow->findChildren<TForm5*>().isEmpty()) << "each window is gone once closed";
 }
 
 } // namespace

@@ -188,7 +188,7 @@ TEST_F(UpdateOffer, TheListComesFromTheStoredBaseOrFromTheProgramsOwnServer)
         EXPECT_FALSE(window.Button2->isEnabled());
         EXPECT_TRUE(window.ProgressBar1->isVisible());
         EXPECT_TRUE(window.Animate1->isActive());
-        window.Timer1Timer();
+        tick(window.Timer1);
         EXPECT_EQ(window.HTTPGet1->URL.toStdString(), c.address);
         EXPECT_EQ(window.ProgressBar1->value(), 1);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !window.Timer1->isActive(); }, 30000));
@@ -220,16 +220,16 @@ TEST_F(UpdateOffer, AListThatHasNotComeByThe101stTickIsGivenUp)
     // The ticks are given here, one after the other, rather than by the clock.
     window.Timer1->stop();
     window.Timer1->start(24 * 60 * 60 * 1000);
-    for (int tick = 1; tick <= 100; ++tick) {
-        window.Timer1Timer();
-        ASSERT_EQ(window.WaitTicks, tick);
-        ASSERT_EQ(window.ProgressBar1->value(), tick);
+    for (int ticks = 1; ticks <= 100; ++ticks) {
+        tick(window.Timer1);
+        ASSERT_EQ(window.WaitTicks, ticks);
+        ASSERT_EQ(window.ProgressBar1->value(), ticks);
     }
     EXPECT_TRUE(QTest::qWaitFor([&] { return server.requests().size() == 1; }, 30000)) << "the list was asked for";
     EXPECT_EQ(sounds->beeps, 0);
     EXPECT_EQ(window.Label1->text(), "Looking for updates, please wait...");
 
-    window.Timer1Timer();
+    tick(window.Timer1);
     EXPECT_EQ(sounds->beeps, 1);
     EXPECT_EQ(window.Label1->text(), kConnectionFailed);
     EXPECT_FALSE(window.Timer1->isActive());
@@ -247,7 +247,7 @@ TEST_F(UpdateOffer, BackStopsTheCheckAndAFreshCheckStillGetsTheList)
     server.serve(std::string(kBasePath) + "update201", HttpAnswer::silence());
     TForm5& window = openUpdates();
     window.Button2->click();
-    window.Timer1Timer();
+    tick(window.Timer1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.requests().size() == 1; }, 30000));
 
     window.Button1->click();

@@ -34,15 +34,15 @@ TEST_F(UpdateScreenshots, EveryStepToAnInstalledPack)
     save("1-introduction");
     window.Button2->click();
     window.Timer1->stop();
-    for (int tick = 0; tick < 40; ++tick)
-        window.Timer1Timer();
+    for (int ticks = 0; ticks < 40; ++ticks)
+        tick(window.Timer1);
     save("2-checking");
     window.Button1->click();
     save("3-back");
     window.Button2->click();
     window.Timer1->stop();
-    for (int tick = 0; tick < 101; ++tick)
-        window.Timer1Timer();
+    for (int ticks = 0; ticks < 101; ++ticks)
+        tick(window.Timer1);
     save("4-connection-failed");
 
     serveList("1-Deutsch (German)-german.lng:2-Meadow picture-meadow.bmp:1-Fran\xC3\xA7" "ais-fr.lng");
@@ -61,7 +61,7 @@ TEST_F(UpdateScreenshots, EveryStepToAnInstalledPack)
     downloadChecked();
     save("7-downloaded");
     window.Button2->click();
-    EXPECT_TRUE(saveScreenshot(*form, "update-8-main-window-in-german"));
+    EXPECT_TRUE(saveScreenshot(*mainWindow, "update-8-main-window-in-german"));
 }
 
 TEST_F(UpdateScreenshots, NothingToOffer)

@@ -59,7 +59,7 @@ TEST_F(UpdateServerEndToEnd, TheSampleServersPackAndBackgroundAreInstalledAndSho
     QImage chalkboard;
     ASSERT_TRUE(chalkboard.load(QString::fromStdString(updates + "/chalkboard.bmp"), "BMP"));
     EXPECT_EQ(form->OvoWallPaperBMP1->Bitmap(), chalkboard);
-    EXPECT_TRUE(saveScreenshot(*form, "update-10-main-window-after-the-sample-server"));
+    EXPECT_TRUE(saveScreenshot(*mainWindow, "update-10-main-window-after-the-sample-server"));
 }
 
 } // namespace

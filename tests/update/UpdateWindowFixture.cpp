@@ -2,6 +2,7 @@
 
 #include "DownloadFolder.h"
 #include "ProgramDirectory.h"
+#include "UserFolders.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -63,7 +64,10 @@ TForm5& UpdateWindowFixture::openUpdates()
 {
     if (!form)
         createWindow();
-    updates = std::make_unique<TForm5>(*form);
+    updates = std::make_unique<TForm5>(TForm5::Services{.store = *store, .pack = *pack, .appearance = *appearance,
+                                                        .dialogs = *dialogs, .sounds = *sounds,
+                                                        .folders = {programDirectory(), userDataFolder()}},
+                                       mainWindow.get());
     updates->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(updates.get()));
     return *updates;

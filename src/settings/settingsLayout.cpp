@@ -4,6 +4,7 @@
 #include "settings.h"
 
 #include "ColorSwatch.h"
+#include "DialogFrame.h"
 #include "ErrorBox.h"
 #include "OvoWallPaperBMP.h"
 #include "PathBox.h"
@@ -38,14 +39,6 @@ QImage designPreview()
         for (int x = 0; x < 16; ++x)
             tile.setPixel(x, y, (x < 8) == (y < 8) ? qRgb(160, 160, 160) : qRgb(128, 128, 128));
     return tile;
-}
-
-template <class Control>
-Control* place(Control* control, const QString& name, QRect geometry)
-{
-    control->setObjectName(name);
-    control->setGeometry(geometry);
-    return control;
 }
 
 } // namespace
@@ -162,7 +155,7 @@ void TForm4::createControls()
 
 void TForm4::connectHandlers()
 {
-    connectGuarded(Edit1, &QLineEdit::textChanged, this, &TForm4::Edit1Change);
+    connectGuarded(services_.dialogs, Edit1, &QLineEdit::textChanged, this, &TForm4::Edit1Change);
 
     const std::pair<QToolButton*, void (TForm4::*)()> plays[] = {
         {SpeedButton1, &TForm4::SpeedButton1Click}, {SpeedButton2, &TForm4::SpeedButton2Click},
@@ -170,7 +163,7 @@ void TForm4::connectHandlers()
         {SpeedButton5, &TForm4::SpeedButton5Click}, {SpeedButton6, &TForm4::SpeedButton6Click},
     };
     for (const auto& [play, handler] : plays)
-        connectGuarded(play, &QToolButton::clicked, this, handler);
+        connectGuarded(services_.dialogs, play, &QToolButton::clicked, this, handler);
 
     const std::pair<QPushButton*, void (TForm4::*)()> clicks[] = {
         {Button1, &TForm4::Button1Click}, {Button2, &TForm4::Button2Click},
@@ -180,14 +173,14 @@ void TForm4::connectHandlers()
         {Button9, &TForm4::Button9Click}, {BitBtn1, &TForm4::BitBtn1Click},
     };
     for (const auto& [button, handler] : clicks)
-        connectGuarded(button, &QPushButton::clicked, this, handler);
+        connectGuarded(services_.dialogs, button, &QPushButton::clicked, this, handler);
     // OK closes the window after its handler, however far the handler got.
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 
     // A change of the selection, by a click or from code, runs the handler.
-    connectGuarded(RadioButton3, &QRadioButton::toggled, this, &TForm4::RadioButton3Click);
-    connectGuarded(RadioButton4, &QRadioButton::toggled, this, &TForm4::RadioButton4Click);
+    connectGuarded(services_.dialogs, RadioButton3, &QRadioButton::toggled, this, &TForm4::RadioButton3Click);
+    connectGuarded(services_.dialogs, RadioButton4, &QRadioButton::toggled, this, &TForm4::RadioButton4Click);
 
     const std::pair<ColorSwatch*, void (TForm4::*)()> picks[] = {
         {Panel3, &TForm4::Panel3Click}, {Panel4, &TForm4::Panel4Click},
@@ -195,5 +188,5 @@ void TForm4::connectHandlers()
         {Panel7, &TForm4::Panel7Click}, {Panel8, &TForm4::Panel8Click},
     };
     for (const auto& [swatch, handler] : picks)
-        connectGuarded(swatch, &ColorSwatch::clicked, this, handler);
+        connectGuarded(services_.dialogs, swatch, &ColorSwatch::clicked, this, handler);
 }

@@ -13,10 +13,10 @@
 #include "OvoWallPaperBMP.h"
 #include "PathBox.h"
 #include "PathText.h"
-#include "ProcessWide.h"
 #include "ProgramDirectory.h"
 #include "SoundPlayer.h"
-#include "Unit1.h"
+#include "Appearance.h"
+#include "LanguagePack.h"
 #include "WindowValues.h"
 
 #include <QLabel>
@@ -34,9 +34,9 @@ constexpr int kClientHeight = 344;
 
 } // namespace
 
-TForm4::TForm4(TForm1& mainWindow)
-    : QDialog(&mainWindow)
-    , mainWindow_(mainWindow)
+TForm4::TForm4(const Services& services, QWidget* parent)
+    : QDialog(parent)
+    , services_(services)
 {
     setObjectName("Form4");
     // Centred on the screen rather than over the main window.
@@ -52,47 +52,48 @@ void TForm4::FormCreate()
     // The texts, the stored values and the colours are put in as steps of their own: with a
     // pack that lacks a text the window still shows, and saves, the user's values, so it can
     // be used to choose a better pack.
-    createInSteps({[this] { ShowTexts(); }, [this] { ShowStoredValues(); },
+    createInSteps(services_.dialogs, {[this] { ShowTexts(); }, [this] { ShowStoredValues(); },
                    [this] { ShowPlayTooltips(); }, [this] { ShowStoredColors(); }});
 }
 
 void TForm4::ShowTexts()
 {
-    setWindowTitle(packText(10));
-    setLabelText(Label4, packText(32) + ":");
-    setLabelText(Label1, packText(33) + ":");
-    RadioButton1->setText(packText(2));
-    RadioButton2->setText(packText(3));
+    setWindowTitle(text(PackLine::Settings));
+    setLabelText(Label4, text(PackLine::WindowTitle) + ":");
+    setLabelText(Label1, text(PackLine::AnimatedButtons) + ":");
+    RadioButton1->setText(text(PackLine::On));
+    RadioButton2->setText(text(PackLine::Off));
     for (QPushButton* browse : browseButtons())
-        browse->setText(packText(34));
-    setLabelText(Label2, packText(35) + ":");
-    setLabelText(Label3, packText(37) + ":");
-    setLabelText(Label11, packText(39) + ":");
-    RadioButton3->setText(packText(2));
-    RadioButton4->setText(packText(3));
+        browse->setText(text(PackLine::Browse));
+    setLabelText(Label2, text(PackLine::Background) + ":");
+    setLabelText(Label3, text(PackLine::LanguagePackFile) + ":");
+    setLabelText(Label11, text(PackLine::Sounds) + ":");
+    RadioButton3->setText(text(PackLine::On));
+    RadioButton4->setText(text(PackLine::Off));
     QLabel* const soundLabels[] = {Label5, Label6, Label7, Label8, Label9, Label10};
     for (int row = 0; row < 6; ++row)
-        setLabelText(soundLabels[row], packText(41) + QString(" %1:").arg(row + 1));
+        setLabelText(soundLabels[row], text(PackLine::Sound) + QString(" %1:").arg(row + 1));
     // Eight buttons share one caption; a screen reader tells them apart by their rows.
     const QLabel* const fileRows[] = {Label2, Label3, Label5, Label6, Label7, Label8, Label9, Label10};
     const auto browses = browseButtons();
     for (std::size_t row = 0; row < browses.size(); ++row)
         browses[row]->setAccessibleDescription(fileRows[row]->text());
-    setLabelText(Label12, packText(43) + ":");
+    setLabelText(Label12, text(PackLine::Colours) + ":");
+    constexpr PackLine kSwatchPairTips[] = {PackLine::TextColours, PackLine::CorrectColours, PackLine::WrongColours};
     const auto colorSwatches = swatches();
     for (int swatch = 0; swatch < 6; ++swatch)
-        setTooltipAndName(colorSwatches[swatch], packText(44 + swatch / 2));
-    setLabelText(Label13, packText(47));
-    setLabelText(Label14, packText(47));
-    Button9->setText(packText(48));
-    BitBtn1->setText(packText(0));
-    BitBtn2->setText(packText(1));
+        setTooltipAndName(colorSwatches[swatch], text(kSwatchPairTips[swatch / 2]));
+    setLabelText(Label13, text(PackLine::Sample));
+    setLabelText(Label14, text(PackLine::Sample));
+    Button9->setText(text(PackLine::UseDefaults));
+    BitBtn1->setText(text(PackLine::Ok));
+    BitBtn2->setText(text(PackLine::Cancel));
 }
 
 void TForm4::ShowStoredValues()
 {
-    Edit1->setText(mainWindow_.windowTitle());
-    auto& store = ProcessWide<ConfigStore>::get();
+    Edit1->setText(services_.appearance.title());
+    ConfigStore& store = services_.store;
     const auto isOff = [&](const char* name) { return store.ReadString(kInterface, name, "") == kNo; };
     (isOff(kAnimatedButtons) ? RadioButton2 : RadioButton1)->setChecked(true);
     (isOff(kPlaySounds) ? RadioButton4 : RadioButton3)->setChecked(true);
@@ -101,7 +102,7 @@ void TForm4::ShowStoredValues()
     for (std::size_t row = 0; row < boxes.size(); ++row)
         boxes[row]->setPath(keptPath(store.ReadString(kInterface, fileNames[row], "")));
     Edit1->setToolTip(Edit1->text());
-    OvoWallPaperBMP1->setBitmap(&mainWindow_.OvoWallPaperBMP1->Bitmap());
+    OvoWallPaperBMP1->setBitmap(&services_.appearance.background());
     valuesShown_ = true;
 }
 
@@ -110,12 +111,12 @@ void TForm4::ShowPlayTooltips()
     const auto boxes = fileBoxes();
     const auto plays = playButtons();
     for (std::size_t row = 0; row < plays.size(); ++row)
-        setTooltipAndName(plays[row], packText(40) + " " + shownFileName(boxes[row + 2]->path()));
+        setTooltipAndName(plays[row], text(PackLine::Play) + " " + shownFileName(boxes[row + 2]->path()));
 }
 
 void TForm4::ShowStoredColors()
 {
-    auto& store = ProcessWide<ConfigStore>::get();
+    ConfigStore& store = services_.store;
     const auto colorSwatches = swatches();
     const auto colorNames = colorValueNames();
     for (std::size_t swatch = 0; swatch < colorSwatches.size(); ++swatch)
@@ -126,6 +127,11 @@ void TForm4::ShowStoredColors()
         colorSwatches[swatch]->setColor(StringToColor(storedColorTexts_[swatch]));
     }
     ColorSampleFrom(0);
+}
+
+QString TForm4::text(PackLine line) const
+{
+    return packText(services_.pack, line);
 }
 
 std::array<PathBox*, 8> TForm4::fileBoxes() const
@@ -200,5 +206,5 @@ void TForm4::SpeedButton6Click() { PlaySoundRow(5); }
 
 void TForm4::PlaySoundRow(int soundRow)
 {
-    ProcessWide<SoundPlayer>::get().Play(fileBoxes()[static_cast<std::size_t>(soundRow + 2)]->path());
+    services_.sounds.Play(fileBoxes()[static_cast<std::size_t>(soundRow + 2)]->path());
 }

@@ -87,15 +87,15 @@ TEST_F(SettingsChoices, ABrowsedFileFillsItsBoxAsChosenOrInLowerCaseWhereCaseIsI
 
 TEST_F(SettingsChoices, ABrowsedBackgroundShowsInThePreviewButNotYetInTheMainWindow)
 {
-    TForm1& mainWindow = createWindow();
-    const QImage background = mainWindow.OvoWallPaperBMP1->Bitmap();
+    MainWindowControls& mainControls = createWindow();
+    const QImage background = mainControls.OvoWallPaperBMP1->Bitmap();
     TForm4& window = openQuietly();
     dialogs->openAnswers.push_back(QString::fromStdString(writeBitmap("blue.bmp", Qt::blue)));
     window.Button1->click();
     EXPECT_EQ(window.Edit2->path(), temporaryPath("blue.bmp"));
     EXPECT_EQ(window.OvoWallPaperBMP1->Bitmap().pixelColor(0, 0), QColor(Qt::blue));
     EXPECT_EQ(window.OvoWallPaperBMP1->grab().toImage().pixelColor(100, 30), QColor(Qt::blue));
-    EXPECT_EQ(mainWindow.OvoWallPaperBMP1->Bitmap(), background);
+    EXPECT_EQ(mainControls.OvoWallPaperBMP1->Bitmap(), background);
 
     const QImage preview = window.OvoWallPaperBMP1->Bitmap();
     dialogs->openAnswers.push_back(QString::fromStdString(mediaFile("english.lng")));

@@ -13,14 +13,14 @@ using SettingsFromTheMenu = SettingsWindowFixture;
 
 TEST_F(SettingsFromTheMenu, TheMenuItemOpensANewModalWindowEachTime)
 {
-    TForm1& mainWindow = createWindow();
-    attachMenuWindows(mainWindow);
-    ASSERT_TRUE(mainWindow.Settings1->isEnabled());
+    MainWindowControls& mainControls = createWindow();
+    attachMenuWindows(*mainWindow, services());
+    ASSERT_TRUE(mainControls.Settings1->isEnabled());
 
     // The window runs its own loop; it is read and closed from inside that loop.
     std::vector<QString> titlesShown;
     const auto openAndCancel = [&] {
-        withModalWindow<TForm4>([&] { mainWindow.Settings1->trigger(); }, [&](TForm4& settingsWindow) {
+        withModalWindow<TForm4>([&] { mainControls.Settings1->trigger(); }, [&](TForm4& settingsWindow) {
             titlesShown.push_back(settingsWindow.Edit1->text());
             settingsWindow.Edit1->setText("An edit that is cancelled");
             settingsWindow.BitBtn2->click();
@@ -30,7 +30,7 @@ TEST_F(SettingsFromTheMenu, TheMenuItemOpensANewModalWindowEachTime)
     openAndCancel();
     EXPECT_EQ(titlesShown, (std::vector<QString>{"Calcora 2.01", "Calcora 2.01"}))
         << "each time a new window with the stored values";
-    EXPECT_TRUE(mainWindow.findChildren<TForm4*>().isEmpty()) << "each window is gone once closed";
+    EXPECT_TRUE(mainWindow->findChildren<TForm4*>().isEmpty()) << "each window is gone once closed";
 }
 
 } // namespace

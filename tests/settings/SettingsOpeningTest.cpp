@@ -132,8 +132,8 @@ TEST_F(SettingsOpening, EveryCaptionComesFromThePack)
 
 TEST_F(SettingsOpening, ShowsTheStoredValuesWithTheirTooltips)
 {
-    TForm1& mainWindow = createWindow();
-    mainWindow.setWindowTitle("Title of the moment");
+    MainWindowControls& mainControls = createWindow();
+    appearance->setTitle("Title of the moment");
     setInterface("Sound3", "/Sounds/Fall Down.WAV");
     TForm4& window = openSettings();
 
@@ -163,7 +163,7 @@ TEST_F(SettingsOpening, ShowsTheStoredValuesWithTheirTooltips)
     EXPECT_EQ(textColor(window.Label13), QColor(255, 255, 255)) << "the sample in the text colours";
     EXPECT_EQ(textColor(window.Label14), QColor(0, 0, 0));
     EXPECT_EQ(window.Label13->x(), 121);
-    EXPECT_EQ(window.OvoWallPaperBMP1->Bitmap(), mainWindow.OvoWallPaperBMP1->Bitmap());
+    EXPECT_EQ(window.OvoWallPaperBMP1->Bitmap(), mainControls.OvoWallPaperBMP1->Bitmap());
 }
 
 TEST_F(SettingsOpening, WhereFileNamesIgnoreCaseThePathsShowInLowerCase)
@@ -224,7 +224,7 @@ TEST_F(SettingsOpening, WithSoundsOffTheSoundRowsOpenDisabledUntilTheSwitchIsOn)
 TEST_F(SettingsOpening, AColourThatIsNoColourStopsTheOpeningAtItsSwatch)
 {
     setInterface("Correct Foreground Color", "clSunshine");
-    TForm1& mainWindow = createWindow();
+    MainWindowControls& mainControls = createWindow();
     TForm4& window = openSettings();
     EXPECT_EQ(dialogs->errors, QStringList{"'clSunshine' is not a valid integer value."});
     EXPECT_TRUE(window.isVisible()) << "the window still opens";
@@ -235,7 +235,7 @@ TEST_F(SettingsOpening, AColourThatIsNoColourStopsTheOpeningAtItsSwatch)
         EXPECT_EQ(later->color(), design.color()) << later->objectName().toStdString();
     EXPECT_EQ(textColor(window.Label13), window.palette().color(QPalette::WindowText))
         << "the sample keeps its design colours";
-    EXPECT_EQ(window.OvoWallPaperBMP1->Bitmap(), mainWindow.OvoWallPaperBMP1->Bitmap())
+    EXPECT_EQ(window.OvoWallPaperBMP1->Bitmap(), mainControls.OvoWallPaperBMP1->Bitmap())
         << "the preview does not depend on the colours";
     EXPECT_EQ(window.SpeedButton6->toolTip(), "Play next.wav") << "the steps before it ran";
 }

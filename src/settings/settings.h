@@ -1,11 +1,17 @@
 #pragma once
 
+#include "PackLines.h"
+
 #include <QDialog>
 
 #include <array>
 #include <string>
 
+class Appearance;
 class ColorSwatch;
+class ConfigStore;
+class Dialogs;
+class LanguagePack;
 class PathBox;
 class QFrame;
 class QLabel;
@@ -13,19 +19,28 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
-class TForm1;
+class SoundPlayer;
 class TOvoWallPaperBMP;
 
 // The settings window: the main window's title, the two switches, the background picture, the
 // language pack, the six sounds and the six colours. It opens with the stored values and keeps
-// every edit in its controls; only OK writes them to the store, and then applies the title,
-// the background, the text colours and the language to the main window at once. Cancel, Esc
-// and the close box leave everything as it was.
+// every edit in its controls; only OK writes them to the store, all in one write, and then
+// changes the title, the background, the text colours and the language in the appearance the
+// main window follows. Cancel, Esc and the close box leave everything as it was.
 class TForm4 : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm4(TForm1& mainWindow);
+    // What the settings window works with.
+    struct Services {
+        ConfigStore& store;
+        LanguagePack& pack;
+        Appearance& appearance;
+        Dialogs& dialogs;
+        SoundPlayer& sounds;
+    };
+
+    explicit TForm4(const Services& services, QWidget* parent = nullptr);
 
     // The title box's tooltip is always its own text.
     void Edit1Change();
@@ -62,9 +77,8 @@ public:
 
     // Puts the defaults into the controls; nothing is written until OK.
     void Button9Click();
-    // Writes every value and applies them to the main window; the window closes afterwards
-    // even when a step fails. When the opening stopped before the values were shown, it writes
-    // nothing.
+    // Writes every value and changes the appearance; the window closes afterwards even when a
+    // step fails. When the opening stopped before the values were shown, it writes nothing.
     void BitBtn1Click();
 
     QLabel* Label4;
@@ -153,7 +167,9 @@ private:
     void MoveSampleUnder(int pair);
     void ColorSampleFrom(int pair);
 
-    TForm1& mainWindow_;
+    QString text(PackLine line) const;
+
+    Services services_;
     // Whether the opening got as far as showing the stored values. Until it has, the controls
     // hold no values of the user's, and OK must not write them over the stored ones.
     bool valuesShown_ = false;

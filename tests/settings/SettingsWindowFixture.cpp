@@ -26,7 +26,9 @@ TForm4& SettingsWindowFixture::openSettings()
 {
     if (!form)
         createWindow();
-    settings = std::make_unique<TForm4>(*form);
+    settings = std::make_unique<TForm4>(TForm4::Services{.store = *store, .pack = *pack, .appearance = *appearance,
+                                                         .dialogs = *dialogs, .sounds = *sounds},
+                                        mainWindow.get());
     settings->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(settings.get()));
     return *settings;

@@ -8,9 +8,9 @@
 #include "ConfigNames.h"
 #include "Dialogs.h"
 #include "DisplayText.h"
+#include "LanguagePack.h"
 #include "OvoWallPaperBMP.h"
 #include "PathBox.h"
-#include "ProcessWide.h"
 #include "ProgramDirectory.h"
 #include "QtColor.h"
 #include "WindowValues.h"
@@ -26,13 +26,13 @@
 namespace {
 
 // The file type each file box offers: the background, the language pack, then the sounds.
-QString fileTypeFilter(int fileRow)
+QString fileTypeFilter(const LanguagePack& pack, int fileRow)
 {
     if (fileRow == 0)
-        return packText(36) + " (*.bmp)|*.bmp";
+        return packText(pack, PackLine::BitmapPictures) + " (*.bmp)|*.bmp";
     if (fileRow == 1)
-        return packText(38) + " (*.lng)|*.lng";
-    return packText(42) + " (*.wav)|*.wav";
+        return packText(pack, PackLine::LanguagePacks) + " (*.lng)|*.lng";
+    return packText(pack, PackLine::WaveSounds) + " (*.wav)|*.wav";
 }
 
 QString playTooltip(const QString& fileName)
@@ -57,8 +57,8 @@ void TForm4::Browse(int fileRow)
     FileDialogRequest request;
     request.fileName = box->text();
     request.folder = qtFilePath(programDirectoryOf(box->path(), kPathSeparator));
-    request.filter = fileTypeFilter(fileRow);
-    const auto chosen = ProcessWide<Dialogs>::get().getOpenFileName(this, request);
+    request.filter = fileTypeFilter(services_.pack, fileRow);
+    const auto chosen = services_.dialogs.getOpenFileName(this, request);
     if (!chosen)
         return;
     const std::string path = nativeFilePath(QDir::toNativeSeparators(*chosen));
@@ -84,7 +84,7 @@ void TForm4::Panel8Click() { PickColor(5); }
 void TForm4::PickColor(int swatch)
 {
     ColorSwatch* picked = swatches()[static_cast<std::size_t>(swatch)];
-    const auto chosen = ProcessWide<Dialogs>::get().getColor(this, toQColor(picked->color()));
+    const auto chosen = services_.dialogs.getColor(this, toQColor(picked->color()));
     if (!chosen)
         return;
     const int pair = swatch / 2;

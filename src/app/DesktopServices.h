@@ -1,0 +1,38 @@
+#pragma once
+
+#include "Appearance.h"
+#include "DeferredSoundPlayer.h"
+#include "LanguagePack.h"
+#include "PendingWrites.h"
+#include "ProgramServices.h"
+#include "RandomSource.h"
+
+#include <memory>
+
+class Dialogs;
+class Shell;
+
+// The program's services on this desktop, made once by main: the user's own store (with what
+// start-up writes held back until keepStartupValues), the language pack, the appearance, Qt's
+// dialogs, sounds that load after the first frame, the desktop's shell and a random source
+// seeded when the main window is first shown.
+class DesktopServices {
+public:
+    DesktopServices();
+    ~DesktopServices();
+    DesktopServices(const DesktopServices&) = delete;
+    DesktopServices& operator=(const DesktopServices&) = delete;
+
+    ProgramServices services();
+    PendingWrites& store() { return store_; }
+    DeferredSoundPlayer& sounds() { return sounds_; }
+
+private:
+    PendingWrites store_;
+    LanguagePack pack_;
+    Appearance appearance_{pack_};
+    std::unique_ptr<Dialogs> dialogs_;
+    DeferredSoundPlayer sounds_;
+    std::unique_ptr<Shell> shell_;
+    SeededRandom random_;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+class Appearance;
+class ConfigStore;
+class Dialogs;
+class LanguagePack;
+class RandomSource;
+class Shell;
+class SoundPlayer;
+
+// The program's services, made once when it starts (DesktopServices), or by a test from its
+// doubles. Start-up hands each window the ones it uses.
+struct ProgramServices {
+    ConfigStore& store;
+    LanguagePack& pack;
+    Appearance& appearance;
+    Dialogs& dialogs;
+    SoundPlayer& sounds;
+    Shell& shell;
+    RandomSource& random;
+};

@@ -1,0 +1,73 @@
+#pragma once
+
+// The language pack's lines by what each says: line N of a pack is its N-th line from 0, and
+// the enumerator's value is that N. The comments give the English pack's wording.
+enum class PackLine : int {
+    Ok = 0,                     // "OK"
+    Cancel = 1,                 // "Cancel"
+    On = 2,                     // the "on" choice of a switch
+    Off = 3,                    // the "off" choice
+    Addition = 4,
+    Subtraction = 5,
+    Multiplication = 6,
+    Division = 7,
+    Menu = 8,                   // the button that opens the pop-up menu
+    MakeQuiz = 9,
+    Settings = 10,
+    CheckForUpdates = 11,
+    About = 12,
+    Level = 13,
+    ChooseLevel = 14,           // "Choose a level:"
+    LevelOneDescription = 15,   // "one-digit numbers"
+    LevelTwoDescription = 16,
+    LevelThreeDescription = 17,
+    Back = 18,
+    Next = 19,
+    Correct = 20,               // the verdict after a right answer
+    Wrong = 21,                 // after a wrong one
+    CreateQuiz = 22,
+    Questions = 23,             // the composer's status line
+    Quiz = 24,                  // the quiz document's title
+    Font = 25,
+    Copy = 26,
+    Print = 27,
+    Save = 28,
+    PrintFailed = 29,
+    WebPage = 30,
+    TextFile = 31,
+    WindowTitle = 32,
+    AnimatedButtons = 33,
+    Browse = 34,
+    Background = 35,
+    BitmapPictures = 36,
+    LanguagePackFile = 37,
+    LanguagePacks = 38,
+    Sounds = 39,
+    Play = 40,
+    Sound = 41,
+    WaveSounds = 42,
+    Colours = 43,
+    TextColours = 44,
+    CorrectColours = 45,
+    WrongColours = 46,
+    Sample = 47,
+    UseDefaults = 48,
+    UpdateIntroduction = 49,
+    UpdateBack = 50,
+    UpdateStart = 51,
+    LookingForUpdates = 52,
+    ConnectionFailed = 53,
+    ChooseUpdates = 54,
+    NoNewUpdates = 55,
+    Close = 56,
+    Install = 57,
+    Received = 58,
+    Total = 59,
+    Downloading = 60,
+    InstallUpdate = 61,         // "Install"
+    InstallQuestion = 62,       // "Do you want to install this update now?"
+    DownloadsFinished = 63,
+    AboutTitle = 64,
+    CorrectAnswers = 65,
+    WrongAnswers = 66,
+};
