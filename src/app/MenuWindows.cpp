@@ -1,5 +1,6 @@
 #include "MenuWindows.h"
 
+#include "AppError.h"
 #include "ProgramDirectory.h"
 #include "ProgramServices.h"
 #include "UserFolders.h"
@@ -14,6 +15,21 @@ TForm1::Services mainWindowServices(const ProgramServices& services)
             .dialogs = services.dialogs, .sounds = services.sounds, .shell = services.shell,
             .random = services.random};
 }
+
+namespace {
+
+// Where updates may go. Without a data folder of the user's own (it cannot be made), updates go
+// only into the program folder.
+InstallFolders installFolders()
+{
+    try {
+        return {programDirectory(), userDataFolder()};
+    } catch (const AppError&) {
+        return {programDirectory(), {}};
+    }
+}
+
+} // namespace
 
 void attachMenuWindows(TForm1& mainWindow, const ProgramServices& services)
 {
@@ -33,7 +49,7 @@ void attachMenuWindows(TForm1& mainWindow, const ProgramServices& services)
     mainWindow.SetMenuWindow(Item::CheckForUpdates, [&mainWindow, services] {
         TForm5 updateChecker({.store = services.store, .pack = services.pack, .appearance = services.appearance,
                               .dialogs = services.dialogs, .sounds = services.sounds,
-                              .folders = {programDirectory(), userDataFolder()}},
+                              .folders = installFolders()},
                              &mainWindow);
         updateChecker.exec();
     });

@@ -75,6 +75,8 @@ std::string installUpdate(const UpdateItem& update, const std::string& bytes, co
                        + (update.kind == UpdateKind::LanguagePack ? "a language pack Calcora can use"
                                                                   : "a bitmap picture"));
     for (const std::string& folder : {folders.program, folders.user}) {
+        if (folder.empty())
+            continue;
         const std::string installed = joinProgramPath(folder, update.file);
         checkReplaceable(installed, update.kind);
         if (writeInPlace(installed, bytes))
@@ -88,7 +90,7 @@ std::string installedUpdateFile(const std::string& file, const InstallFolders& f
 {
     for (const std::string& folder : {folders.program, folders.user}) {
         const std::string installed = joinProgramPath(folder, file);
-        if (fileExists(installed))
+        if (!folder.empty() && fileExists(installed))
             return installed;
     }
     return {};

@@ -9,7 +9,7 @@
 // write), the user's own data folder.
 struct InstallFolders {
     std::string program;
-    std::string user;
+    std::string user; // empty: there is none
 };
 
 // Puts a downloaded update in place and gives the full path of the file installed. The bytes

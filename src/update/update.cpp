@@ -139,7 +139,7 @@ void TForm5::FormCreate()
     setButtonCaption(Button2, text(PackLine::UpdateStart) + " >>>");
     BitBtn1->setText(text(PackLine::Cancel));
     WaitTicks = 0;
-    UpdateStep = 1;
+    UpdateStep = UpdateStep::CheckForUpdates;
     UpdateList.clear();
 }
 

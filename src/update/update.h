@@ -4,6 +4,7 @@
 #include "PackLines.h"
 #include "UpdateInstaller.h"
 #include "UpdateList.h"
+#include "UpdateSteps.h"
 
 #include <QDialog>
 
@@ -88,8 +89,8 @@ public:
     QTimer* Timer1;
     QTimer* Timer2;
 
-    // What Next does: 1 check for updates, 2 download, 3 install, 4 close.
-    int UpdateStep = 1;
+    // What Next does.
+    ::UpdateStep UpdateStep = ::UpdateStep::CheckForUpdates;
     int WaitTicks = 0;
     // The updates offered, then the ones to download, in list order; the check list shows
     // their names entry by entry.

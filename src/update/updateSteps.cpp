@@ -49,16 +49,16 @@ std::string TForm5::updateBase() const
 void TForm5::Button2Click()
 {
     switch (UpdateStep) {
-    case 1:
+    case UpdateStep::CheckForUpdates:
         CheckForUpdates();
         break;
-    case 2:
+    case UpdateStep::Download:
         DownloadChecked();
         break;
-    case 3:
+    case UpdateStep::Install:
         InstallDownloads();
         break;
-    case 4:
+    case UpdateStep::Close:
         accept();
         break;
     }
@@ -139,7 +139,7 @@ void TForm5::ShowUpdates()
     Button1->setEnabled(false);
     Button2->setEnabled(true);
     CheckListBox1->show();
-    UpdateStep = 2;
+    UpdateStep = stepOfOffer(!UpdateList.empty());
     SetLabel1(text(PackLine::ChooseUpdates));
     CheckListBox1->setAccessibleName(Label1->text());
     if (UpdateList.empty()) {
@@ -147,7 +147,6 @@ void TForm5::ShowUpdates()
         auto* nothing = new QListWidgetItem(text(PackLine::NoNewUpdates), CheckListBox1);
         nothing->setFlags(Qt::ItemIsEnabled);
         CheckListBox1->setEnabled(false);
-        UpdateStep = 4;
         setButtonCaption(Button2, text(PackLine::Close));
         BitBtn1->hide();
         Button2->setFocus();
@@ -182,12 +181,11 @@ void TForm5::CheckListBox1ClickCheck()
 
 void TForm5::ShowNextOrClose(bool somethingChecked)
 {
+    UpdateStep = stepOfOffer(somethingChecked);
     if (somethingChecked) {
-        UpdateStep = 2;
         setButtonCaption(Button2, text(PackLine::Next) + " >>>");
         BitBtn1->show();
     } else {
-        UpdateStep = 4;
         setButtonCaption(Button2, text(PackLine::Close));
         BitBtn1->hide();
     }
@@ -288,7 +286,7 @@ void TForm5::Timer2Timer()
     setButtonCaption(Button2, text(PackLine::Install) + "...");
     Button2->setEnabled(true);
     Button2->setFocus();
-    UpdateStep = 3;
+    UpdateStep = UpdateStep::Install;
 }
 
 void TForm5::HTTPGet1Error()
@@ -306,7 +304,7 @@ void TForm5::HTTPGet2Error()
 
 void TForm5::Button1Click()
 {
-    if (UpdateStep != 1)
+    if (UpdateStep != UpdateStep::CheckForUpdates)
         return;
     Timer1->stop();
     listPause_->stop();
@@ -333,7 +331,7 @@ void TForm5::ConnectionError()
     downloading_ = false;
     HTTPGet2->setTargetFile(nullptr);
     services_.sounds.Beep();
-    UpdateStep = 1;
+    UpdateStep = UpdateStep::CheckForUpdates;
     setLabelText(Label2, QString());
     HTTPGet1->CancelFetch();
     HTTPGet2->CancelFetch();

@@ -83,4 +83,13 @@ TEST(QuestionDraws, LevelTwoDrawsATwoDigitLeftNumberAndChecksNoSign)
     EXPECT_TRUE(division.exhausted());
 }
 
+// A press is judged by the position of the answer pressed, never by how its caption reads.
+TEST(QuestionJudging, OnlyThePositionOfTheRightAnswerIsRight)
+{
+    const TQuestion question{"7 + 5 = ?", {"2", "12", "4", "6"}, "12"};
+    const std::pair<int, bool> presses[] = {{1, false}, {2, true}, {3, false}, {4, false}, {0, false}, {5, false}, {-1, false}};
+    for (const auto& [position, right] : presses)
+        EXPECT_EQ(isRightChoice(question, position), right) << "position " << position;
+}
+
 } // namespace

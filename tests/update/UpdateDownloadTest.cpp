@@ -41,7 +41,7 @@ TEST_F(UpdateDownload, DownloadsTheCheckedUpdatesOneAfterTheOtherThenOffersTheIn
     EXPECT_FALSE(window.Button2->isEnabled());
     EXPECT_TRUE(window.ProgressBar1->isVisible());
     EXPECT_TRUE(window.Animate1->isActive());
-    waitForStep(3);
+    waitForStep(UpdateStep::Install);
 
     EXPECT_EQ(requestedPaths(), (std::vector<std::string>{std::string(kBasePath) + "update201",
                                                           std::string(kBasePath) + "german.lng",
@@ -104,7 +104,7 @@ TEST_F(UpdateDownload, ADownloadThatFailsEndsTheRunAndNothingIsAsked)
 
         EXPECT_EQ(sounds->beeps, 1);
         EXPECT_EQ(window.Label1->text(), "Could not reach the update server. Please check your Internet connection and try again.");
-        EXPECT_EQ(window.UpdateStep, 1);
+        EXPECT_EQ(window.UpdateStep, UpdateStep::CheckForUpdates);
         EXPECT_TRUE(window.Button2->isEnabled());
         EXPECT_FALSE(window.Animate1->isActive());
         EXPECT_TRUE(window.Label2->text().isEmpty());
@@ -170,11 +170,11 @@ TEST_F(UpdateDownload, ADownloadFolderOthersCouldReachIsRefusedAndNothingGoesThr
         if (*c.refusal) {
             EXPECT_EQ(dialogs->errors, QStringList{QString::fromStdString("Calcora does not download into "
                                                                           + downloads.string() + " because " + c.refusal + ".")});
-            EXPECT_EQ(window.UpdateStep, 2) << "the offer stays as it was";
+            EXPECT_EQ(window.UpdateStep, UpdateStep::Download) << "the offer stays as it was";
             EXPECT_EQ(offeredNames(), QStringList{"German"});
             EXPECT_EQ(server.requests().size(), requestsBefore + 1) << "nothing is fetched but the list";
         } else {
-            waitForStep(3);
+            waitForStep(UpdateStep::Install);
             EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join("\n").toStdString();
             EXPECT_EQ(fileBytes(downloadedFile("german.lng")), pack);
         }

@@ -125,10 +125,10 @@ TEST_F(UpdateHostileServer, OnlyWholePacksAndPicturesFromSuccessfulAnswersAreEve
         window.Button2->click();
         ASSERT_TRUE(QTest::qWaitFor([&] { return window.CheckListBox1->isVisible() || sounds->beeps > 0; }, 30000));
         EXPECT_EQ(window.CheckListBox1->isVisible() ? offeredNames() : QStringList(), c.offered);
-        if (window.UpdateStep == 2) {
+        if (window.UpdateStep == UpdateStep::Download) {
             window.Button2->click();
-            ASSERT_TRUE(QTest::qWaitFor([&] { return window.UpdateStep == 3 || sounds->beeps > 0; }, 30000));
-            if (window.UpdateStep == 3)
+            ASSERT_TRUE(QTest::qWaitFor([&] { return window.UpdateStep == UpdateStep::Install || sounds->beeps > 0; }, 30000));
+            if (window.UpdateStep == UpdateStep::Install)
                 window.Button2->click();
         }
 

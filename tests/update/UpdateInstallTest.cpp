@@ -7,6 +7,7 @@
 #include "OvoWallPaperBMP.h"
 #include "ProgramDirectory.h"
 #include "UpdateList.h"
+#include "TemporaryFolder.h"
 #include "UserFolders.h"
 
 #include <QAction>
@@ -281,6 +282,37 @@ std::vector<std::string> folderEntries(const std::string& folder)
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// Installed for every user, the program folder is not the pupil's to write: the update goes to
+// the pupil's own data folder, and the store names it there.
+TEST_F(UpdateInstall, WhatTheProgramFolderCannotTakeGoesToTheUsersFolderAndIsUsedFromThere)
+{
+    const TemporaryFolder place;
+    const std::string blocker = place.write("program", "a file where the program folder should be");
+    installFolders = {blocker + "/calcora", place.filePath("data")};
+    fs::create_directory(fs::u8path(installFolders.user));
+    const std::string german = packWith({{9, "Quiz erstellen"}});
+    serveList("1-German-german.lng");
+    serveFile("german.lng", german);
+    dialogs->yesNoAnswers = {true};
+    TForm5& window = openUpdates();
+    checkForUpdates();
+    downloadChecked();
+    window.Button2->click();
+
+    const std::string installed = installFolders.user + "/german.lng";
+    EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join("\n").toStdString();
+    EXPECT_EQ(fileBytes(installed), german);
+    EXPECT_EQ(store->ReadString("Interface", "Language Pack", ""), installed);
+    EXPECT_EQ(updateMark("German"), "Installed");
+    EXPECT_EQ(form->GenerateaQuiz1->text(), "&Quiz erstellen...");
+
+    TForm5& again = openUpdates();
+    checkForUpdates();
+    EXPECT_EQ(offeredNames(), QStringList{"No new updates"}) << "installed in the user's folder counts";
+    again.reject();
+    pack->Load(mediaFile("english.lng"));
 }
 
 TEST_F(UpdateInstall, FoldersThatCannotBeWrittenAreNamedAndNothingIsRecorded)

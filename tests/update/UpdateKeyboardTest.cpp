@@ -64,7 +64,7 @@ TEST_F(UpdateKeyboard, EnterPressesNextAtEveryStepAndEscCancels)
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.CheckListBox1->isVisible(); }, 30000));
     window.BitBtn1->setFocus();
     pressEnter();
-    waitForStep(3);
+    waitForStep(UpdateStep::Install);
     EXPECT_EQ(window.Label1->text(), "All downloads are finished. Click Install to continue.");
     EXPECT_EQ(QApplication::focusWidget(), window.Button2);
     pressEnter();

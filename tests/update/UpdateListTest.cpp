@@ -1,4 +1,5 @@
 #include "UpdateList.h"
+#include "UpdateSteps.h"
 
 #include <gtest/gtest.h>
 
@@ -194,6 +195,12 @@ TEST(UpdateList, AnyBytesGiveAnAnswerInOnePass)
     const auto offered = arrangeUpdates(listed, false, [](const std::string&, const std::string&) { return false; });
     ASSERT_EQ(offered.size(), 1u) << "only the pack with the long FILE is an update";
     EXPECT_EQ(offered[0].file, std::string(100000, 'f') + ".lng");
+}
+
+TEST(UpdateSteps, NextOnTheOfferDownloadsWhileSomethingIsCheckedElseCloses)
+{
+    EXPECT_EQ(stepOfOffer(true), UpdateStep::Download);
+    EXPECT_EQ(stepOfOffer(false), UpdateStep::Close);
 }
 
 } // namespace

@@ -61,7 +61,7 @@ TEST_F(UpdateOffer, OffersTheWellFormedUpdatesNotInstalledAllCheckedInListOrder)
         EXPECT_EQ(offeredNames(), c.offered);
         EXPECT_EQ(checkedStates(), std::vector<bool>(static_cast<std::size_t>(c.offered.size()), true));
         EXPECT_EQ(window.UpdateList.size(), static_cast<std::size_t>(c.offered.size()));
-        EXPECT_EQ(window.UpdateStep, 2);
+        EXPECT_EQ(window.UpdateStep, UpdateStep::Download);
         EXPECT_EQ(window.Label1->text(), "Choose the updates you want:");
         EXPECT_EQ(window.Label1->width(), 208);
         EXPECT_TRUE(window.CheckListBox1->isEnabled());
@@ -91,7 +91,7 @@ TEST_F(UpdateOffer, WithEverythingInstalledNextOnlyCloses)
     EXPECT_FALSE(window.CheckListBox1->isEnabled());
     EXPECT_FALSE(window.CheckListBox1->item(0)->flags() & Qt::ItemIsUserCheckable) << "there is nothing to tick";
     EXPECT_TRUE(window.UpdateList.empty());
-    EXPECT_EQ(window.UpdateStep, 4);
+    EXPECT_EQ(window.UpdateStep, UpdateStep::Close);
     EXPECT_EQ(window.Button2->text(), "Close");
     EXPECT_FALSE(window.BitBtn1->isVisible());
 
@@ -128,16 +128,16 @@ TEST_F(UpdateOffer, UncheckingEverythingTurnsNextIntoCloseAndCheckingOneTurnsItB
         const char* what;
         std::function<void()> toggle;
         std::vector<bool> checked;
-        int updateStep;
+        UpdateStep updateStep;
         QString next;
         bool cancelShown;
     };
     const std::vector<Step> steps = {
-        {"mouse off the first", [&] { click(0); }, {false, true}, 2, "Next >>>", true},
-        {"space off the second", [&] { space(1); }, {false, false}, 4, "Close", false},
-        {"space on the first", [&] { space(0); }, {true, false}, 2, "Next >>>", true},
-        {"mouse off the first", [&] { click(0); }, {false, false}, 4, "Close", false},
-        {"mouse on the second", [&] { click(1); }, {false, true}, 2, "Next >>>", true},
+        {"mouse off the first", [&] { click(0); }, {false, true}, UpdateStep::Download, "Next >>>", true},
+        {"space off the second", [&] { space(1); }, {false, false}, UpdateStep::Close, "Close", false},
+        {"space on the first", [&] { space(0); }, {true, false}, UpdateStep::Download, "Next >>>", true},
+        {"mouse off the first", [&] { click(0); }, {false, false}, UpdateStep::Close, "Close", false},
+        {"mouse on the second", [&] { click(1); }, {false, true}, UpdateStep::Download, "Next >>>", true},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
@@ -148,7 +148,7 @@ TEST_F(UpdateOffer, UncheckingEverythingTurnsNextIntoCloseAndCheckingOneTurnsItB
         EXPECT_EQ(window.BitBtn1->isVisible(), step.cancelShown);
     }
     click(1);
-    ASSERT_EQ(window.UpdateStep, 4);
+    ASSERT_EQ(window.UpdateStep, UpdateStep::Close);
     window.Button2->click();
     EXPECT_FALSE(window.isVisible()) << "with nothing checked Next closes the window";
     EXPECT_EQ(requestedPaths().size(), 1u) << "and downloads nothing";
@@ -200,7 +200,7 @@ TEST_F(UpdateOffer, TheListComesFromTheStoredBaseOrFromTheProgramsOwnServer)
         }
         EXPECT_EQ(window.Label1->text(), kConnectionFailed);
         EXPECT_EQ(sounds->beeps, 1);
-        EXPECT_EQ(window.UpdateStep, 1);
+        EXPECT_EQ(window.UpdateStep, UpdateStep::CheckForUpdates);
         EXPECT_TRUE(window.ProgressBar1->isVisible()) << "the bar stays, empty";
         EXPECT_EQ(window.ProgressBar1->value(), 0);
         EXPECT_FALSE(window.Animate1->isActive());

@@ -40,6 +40,7 @@ ProgramFolderLock::~ProgramFolderLock()
 }
 
 UpdateWindowFixture::UpdateWindowFixture()
+    : installFolders{programDirectory(), userDataFolder()}
 {
     setInterface("URL", server.url(kBasePath));
 }
@@ -66,7 +67,7 @@ TForm5& UpdateWindowFixture::openUpdates()
         createWindow();
     updates = std::make_unique<TForm5>(TForm5::Services{.store = *store, .pack = *pack, .appearance = *appearance,
                                                         .dialogs = *dialogs, .sounds = *sounds,
-                                                        .folders = {programDirectory(), userDataFolder()}},
+                                                        .folders = installFolders},
                                        mainWindow.get());
     updates->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(updates.get()));
@@ -107,14 +108,14 @@ void UpdateWindowFixture::checkForUpdates()
 void UpdateWindowFixture::downloadChecked()
 {
     updates->Button2->click();
-    waitForStep(3);
+    waitForStep(UpdateStep::Install);
 }
 
-void UpdateWindowFixture::waitForStep(int step)
+void UpdateWindowFixture::waitForStep(UpdateStep step)
 {
     EXPECT_TRUE(QTest::qWaitFor([&] { return updates->UpdateStep == step && updates->Button2->isEnabled(); },
                                 kGenerousMilliseconds))
-        << "step " << step << " not reached; at step " << updates->UpdateStep << ", saying "
+        << "step " << static_cast<int>(step) << " not reached; at step " << static_cast<int>(updates->UpdateStep) << ", saying "
         << updates->Label1->text().toStdString();
 }
 

@@ -69,7 +69,7 @@ protected:
     void downloadChecked();
     // Waits until the wizard reaches the step with Next usable, or fails the test after a
     // generous limit.
-    void waitForStep(int step);
+    void waitForStep(UpdateStep step);
 
     // The names in the check list, and whether each is checked.
     QStringList offeredNames() const;
@@ -93,6 +93,8 @@ protected:
     static bool exists(const std::string& path);
 
     LoopbackHttpServer server;
+    // Where the update checker opened next may install.
+    InstallFolders installFolders;
     // Destroyed before the main window it belongs to.
     std::unique_ptr<TForm5> updates;
 

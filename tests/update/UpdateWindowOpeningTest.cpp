@@ -82,7 +82,7 @@ TEST_F(UpdateWindowOpening, TakesItsTextsFromThePackAndStartsIdle)
     EXPECT_FALSE(window.BitBtn1->icon().isNull());
     EXPECT_TRUE(window.Button2->isDefault()) << "Enter means Next";
 
-    EXPECT_EQ(window.UpdateStep, 1);
+    EXPECT_EQ(window.UpdateStep, UpdateStep::CheckForUpdates);
     EXPECT_EQ(window.WaitTicks, 0);
     EXPECT_TRUE(window.UpdateList.empty());
     EXPECT_FALSE(window.Animate1->isActive());
