@@ -6,12 +6,15 @@
 #include "HtmlExport.h"
 #include "QuizComposer.h"
 #include "QuizPrinting.h"
-#include "Unit1.h"
+#include "QuestionGenerator.h"
+#include "RandomSource.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QPrinter>
 #include <QTemporaryDir>
+
+#include <memory>
 
 #include <benchmark/benchmark.h>
 
@@ -25,15 +28,23 @@ QuestionCounts largestQuiz()
     return counts;
 }
 
+// Questions from a seeded source, as the program draws them.
+QuestionSource seededQuestions()
+{
+    return [random = std::make_shared<SeededRandom>(2024)](int operation, int level) {
+        return generateQuestion(operation, level, *random);
+    };
+}
+
 std::vector<std::string> composeLargestQuiz()
 {
-    QuizComposer composer(&TForm1::Generate);
+    QuizComposer composer(seededQuestions());
     return composer.Compose(largestQuiz());
 }
 
 void BM_ComposeLargestQuiz(benchmark::State& state)
 {
-    QuizComposer composer(&TForm1::Generate);
+    QuizComposer composer(seededQuestions());
     for (auto _ : state)
         benchmark::DoNotOptimize(composer.Compose(largestQuiz()));
 }
