@@ -1,6 +1,9 @@
 #include "LanguagePack.h"
 
+#include "PackDefaults.h"
+
 #include <array>
+#include <span>
 #include <string_view>
 
 namespace calcora::media {
@@ -150,26 +153,77 @@ constexpr std::array<std::string_view, 67> germanTexts = {
     "Falsche Antworten",           // 66
 };
 
-Bytes packFile(const std::array<std::string_view, 67>& texts)
+// The lines that came after the first 67, in German, from line 67 on.
+constexpr std::array<std::string_view, kPackLinesKnown - 67> laterGermanTexts = {
+    "Fortschritt",                      // 67 menu item and window title
+    "neu",                              // 68 how far a fact is mastered
+    "wird gelernt",                     // 69
+    "langsam",                          // 70
+    "sicher",                           // 71
+    "wackelt",                          // 72
+    "Antworten",                        // 73 "5 Antworten"
+    "Median",                           // 74
+    "Antworten",                        // 75 columns of the figures per level
+    "Beim ersten Mal richtig",          // 76
+    "Mittlere Zeit",                    // 77
+    "Antworten pro Tag, letzte 30 Tage", // 78 the chart
+    "Richtig",                          // 79
+    "Falsch",                           // 80
+    "Häufigste falsche Antworten",      // 81
+    "gewählt",                          // 82 "7 x 8: 54 gewählt 6 mal"
+    "mal",                              // 83
+    "Exportieren",                      // 84 buttons
+    "Verlauf löschen",                  // 85
+    "Alle Antworten und den Stand jeder Aufgabe löschen? Das kann nicht rückgängig gemacht werden.", // 86
+    "CSV-Dateien",                      // 87 save dialog file type
+    "Üben",                             // 88 how the next question is chosen
+    "zufällig (wie immer)",             // 89
+    "schwache Aufgaben wiederholen",    // 90
+    "Sicher ab",                        // 91 how quick a fluent answer is
+    "6 s (Anfang)",                     // 92
+    "3 s",                              // 93
+    "1,5 s (Profi)",                    // 94
+    "Blatt mit schwachen Aufgaben",     // 95
+    "Lösungen",                         // 96 quiz document
+    "Arbeitsblatt-Layout",              // 97
+    "Lösungen",                         // 98 heading of the answer key
+    "Name",                             // 99 the worksheet's fields
+    "Datum",                            // 100
+};
+
+Bytes packFile(std::span<const std::string_view> texts, std::span<const std::string_view> laterTexts)
 {
     ByteBuffer out;
-    for (std::string_view text : texts) {
-        out.text(text);
-        out.text("\r\n"); // CR LF: the pack stays readable in any Windows editor
+    for (std::span<const std::string_view> part : {texts, laterTexts}) {
+        for (std::string_view text : part) {
+            out.text(text);
+            out.text("\r\n"); // CR LF: the pack stays readable in any Windows editor
+        }
     }
     return out.release();
+}
+
+// The English words of the later lines are the program's own, which it shows whenever a pack
+// lacks them.
+std::array<std::string_view, kPackLinesKnown - 67> laterEnglishTexts()
+{
+    std::array<std::string_view, kPackLinesKnown - 67> texts;
+    for (int line = 67; line < kPackLinesKnown; ++line)
+        texts[static_cast<std::size_t>(line - 67)] = englishWords(static_cast<PackLine>(line));
+    return texts;
 }
 
 } // namespace
 
 Bytes englishLanguagePack()
 {
-    return packFile(englishTexts);
+    const auto later = laterEnglishTexts();
+    return packFile(englishTexts, later);
 }
 
 Bytes germanLanguagePack()
 {
-    return packFile(germanTexts);
+    return packFile(germanTexts, laterGermanTexts);
 }
 
 } // namespace calcora::media

@@ -53,7 +53,7 @@ void LanguagePack::Load(const std::string& path)
     file.read(start.data(), static_cast<std::streamsize>(start.size()));
     start.resize(static_cast<std::size_t>(file.gcount()));
     std::istringstream text(std::move(start));
-    lines_ = readPackLines(text, kUsedLines);
+    lines_ = readPackLines(text, kReadLines);
 }
 
 void LanguagePack::Reload(ConfigStore& store)

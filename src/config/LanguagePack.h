@@ -16,8 +16,10 @@ class ConfigStore;
 // which every window reads.
 class LanguagePack {
 public:
-    // Lines the program uses; later lines of a pack are never read.
+    // Lines every pack has; a pack may have the later ones too (see PackLines.h). Lines after
+    // the last the program knows are never read.
     static constexpr std::size_t kUsedLines = 67;
+    static constexpr std::size_t kReadLines = kPackLinesKnown;
     // Only the start of a file is read: 67 lines of any real pack fit many times over, and a
     // huge file without line ends cannot fill the memory.
     static constexpr std::size_t kLargestPackRead = 1024 * 1024;

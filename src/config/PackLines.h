@@ -1,7 +1,9 @@
 #pragma once
 
 // The language pack's lines by what each says: line N of a pack is its N-th line from 0, and
-// the enumerator's value is that N. The comments give the English pack's wording.
+// the enumerator's value is that N. The comments give the English pack's wording. Lines 0 to
+// 66 every pack has; the later ones came with later features, and a pack without them shows
+// their English words (PackDefaults.h).
 enum class PackLine : int {
     Ok = 0,                     // "OK"
     Cancel = 1,                 // "Cancel"
@@ -70,4 +72,44 @@ enum class PackLine : int {
     AboutTitle = 64,
     CorrectAnswers = 65,
     WrongAnswers = 66,
+
+    // The progress window and practice of weak facts.
+    Progress = 67,
+    MasteryNew = 68,
+    MasteryLearning = 69,
+    MasterySlow = 70,
+    MasteryFluent = 71,
+    MasterySlipping = 72,
+    AnswersCounted = 73,        // "5 answers"
+    MedianWord = 74,            // "median 3.4 s"
+    AnswersHeading = 75,
+    RightAtFirstPress = 76,
+    MedianTime = 77,
+    AnswersPerDay = 78,
+    RightSeries = 79,
+    WrongSeries = 80,
+    WrongChosenMost = 81,
+    ChosenWord = 82,            // "7 x 8: 54 chosen 6 times"
+    TimesWord = 83,
+    ExportCsv = 84,
+    ForgetHistory = 85,
+    ForgetQuestion = 86,
+    CsvFiles = 87,
+    Practice = 88,
+    PracticeAtRandom = 89,
+    PracticeWeakFacts = 90,
+    FluencyMark = 91,
+    MarkStarting = 92,
+    MarkDefault = 93,
+    MarkExpert = 94,
+    WeakFactsWorksheet = 95,
+    // The quiz document's worksheets.
+    AnswerKey = 96,
+    WorksheetLayout = 97,
+    KeyHeading = 98,
+    NameField = 99,
+    DateField = 100,
 };
+
+// One past the last line the program knows.
+inline constexpr int kPackLinesKnown = 101;
