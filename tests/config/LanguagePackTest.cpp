@@ -1,6 +1,7 @@
 #include "AppError.h"
 #include "LanguagePack.h"
 #include "MemoryConfigStore.h"
+#include "PackDefaults.h"
 #include "NamedPipe.h"
 #include "TemporaryFolder.h"
 
@@ -178,7 +179,7 @@ TEST(ShippedLanguagePack, HasATextForEveryUse)
 {
     LanguagePack pack;
     pack.Load(CALCORA_MEDIA_DIR "/english.lng");
-    ASSERT_EQ(pack.Count(), 67);
+    ASSERT_EQ(pack.Count(), kPackLinesKnown) << "every line the program knows, the later ones too";
     for (int index = 0; index < pack.Count(); ++index) {
         SCOPED_TRACE(index);
         const std::string& text = pack.Get(index);
@@ -187,6 +188,27 @@ TEST(ShippedLanguagePack, HasATextForEveryUse)
         EXPECT_NE(text.back(), ' ');
     }
     EXPECT_EQ(pack.Get(4), "Addition");
+    EXPECT_EQ(pack.Get(PackLine::Progress), "Progress");
+}
+
+// A pack written before the later lines came shows their English words; one that has them
+// shows its own. An early line stays required.
+TEST(ShippedLanguagePack, APackWithoutTheLaterLinesShowsTheirEnglishWords)
+{
+    TemporaryFolder folder;
+    std::string older;
+    for (int line = 0; line < 67; ++line)
+        older += "Zeile " + std::to_string(line) + "\r\n";
+    LanguagePack pack;
+    pack.Load(folder.write("older.lng", older));
+    EXPECT_EQ(packLineOrEnglish(pack, PackLine::Addition), "Zeile 4");
+    EXPECT_EQ(packLineOrEnglish(pack, PackLine::Progress), "Progress");
+    EXPECT_EQ(packLineOrEnglish(pack, PackLine::DateField), "Date");
+    pack.Load(folder.write("newer.lng", older + "Fortschritt\r\n"));
+    EXPECT_EQ(packLineOrEnglish(pack, PackLine::Progress), "Fortschritt");
+    EXPECT_EQ(packLineOrEnglish(pack, PackLine::MasteryNew), "new");
+    pack.Load(folder.write("short.lng", "only one line"));
+    EXPECT_EQ(failureOf([&] { packLineOrEnglish(pack, PackLine::Addition); }), "List index out of bounds (4)");
 }
 
 } // namespace

@@ -267,7 +267,7 @@ TEST_F(SettingsOpening, APackCutShortAtLine40StopsTheTextsAtIndex41ButShowsTheVa
         const bool isColor = name.find("Color") != std::string::npos;
         EXPECT_EQ(isColor ? ColorToString(StringToColor(text)) : text, saved.at(name)) << name;
     }
-    EXPECT_EQ(pack->Count(), 67) << "OK reloads the stored pack";
+    EXPECT_EQ(pack->Count(), kPackLinesKnown) << "OK reloads the stored pack";
     EXPECT_FALSE(window.isVisible());
 }
 
