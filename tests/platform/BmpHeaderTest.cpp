@@ -103,4 +103,26 @@ TEST(BmpHeader, OnlyPicturesOfSensibleSizeWithAllTheirPixelsAreTaken)
     EXPECT_FALSE(isAcceptableBmp(*offsetPastTheEnd, 78));
 }
 
+TEST(BmpHeader, TheLargestPictureTakenIsExactlyAtTheLimits)
+{
+    // 16384 pixels a side, 64 Mi = 16384 x 4096 pixels in all.
+    const struct {
+        std::int64_t width;
+        std::int64_t height;
+        bool taken;
+    } cases[] = {
+        {16384, 1, true},       {16385, 1, false},
+        {1, 16384, true},       {1, 16385, false},
+        {1, -16384, true},      {1, -16385, false},
+        {16384, 4096, true},    {16384, 4097, false},
+        {4096, -16384, true},   {4097, -16384, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        // Nothing but the size counts: the file holds every byte the layout needs.
+        const BmpLayout layout{c.width, c.height, 1, 0, 54, 0};
+        EXPECT_EQ(isAcceptableBmp(layout, 54), c.taken);
+    }
+}
+
 } // namespace

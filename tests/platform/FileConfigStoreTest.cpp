@@ -1,8 +1,7 @@
 #include "AppError.h"
 #include "FileConfigStore.h"
 #include "StoreFile.h"
-
-#include <QTemporaryDir>
+#include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -36,11 +35,11 @@ namespace {
 // A store path of its own below a folder that the test throws away.
 class StoreFolder {
 public:
-    fs::path folder() const { return folder_.path().toStdString(); }
+    fs::path folder() const { return folder_.path(); }
     std::string storePath() const { return (folder() / "Tovik Software" / "Calcora 2.01.ini").string(); }
 
 private:
-    QTemporaryDir folder_;
+    TemporaryFolder folder_;
 };
 
 std::string contentOf(const fs::path& path)

@@ -2,10 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <ostream>
 #include <random>
 #include <string>
+#include <vector>
 
 using namespace std::string_literals;
+
+// A value in a failure message as its name and text rather than its bytes.
+static void PrintTo(const StoreFile::Value& value, std::ostream* out)
+{
+    *out << testing::PrintToString(value.name) << '=' << testing::PrintToString(value.text);
+}
 
 namespace {
 
@@ -111,6 +120,62 @@ TEST(StoreFile, SkipsDamagedLinesAndReadsTheRest)
     EXPECT_EQ(file.sections(), std::vector{expected});
     EXPECT_EQ(file.find("Interface", "lost"), nullptr);
     EXPECT_EQ(file.find("Stats", "lost"), nullptr);
+}
+
+TEST(StoreFile, ReadsHexEscapesInEitherCaseAndSkipsBrokenOnes)
+{
+    const struct {
+        std::string line; // below "[S]"
+        std::optional<StoreFile::Value> value; // none: the line is skipped
+    } cases[] = {
+        {R"(v="\x0f")", StoreFile::Value{"v", "\x0f"}},
+        {R"(v="\x0F")", StoreFile::Value{"v", "\x0F"}},
+        {R"(v="\xaB\xCd\xff")", StoreFile::Value{"v", "\xAB\xCD\xFF"}},
+        {R"(v="\x00\x7e!")", StoreFile::Value{"v", "\0~!"s}},
+        {R"("\x4a\x4B"=1)", StoreFile::Value{"JK", "1"}},
+        {R"(v="\x4")", std::nullopt},
+        {R"(v="\x4)", std::nullopt},
+        {R"(v="\xg0")", std::nullopt},
+        {R"(v="\x0g")", std::nullopt},
+        {R"(v="\x")", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const auto file = StoreFile::parse("[S]\n" + c.line + "\n");
+        ASSERT_EQ(file.sections().size(), 1u);
+        const auto& values = file.sections().front().values;
+        EXPECT_EQ(values, c.value ? std::vector{*c.value} : std::vector<StoreFile::Value>{});
+    }
+}
+
+TEST(StoreFile, ANewValueGoesAfterTheLastValueOfItsSectionANewSectionAtTheEnd)
+{
+    const struct {
+        const char* what;
+        std::string file;
+        std::string section; // where "new=2" is set
+        std::string written;
+    } cases[] = {
+        {"a section in the middle", "[A]\na=1\n\n[B]\nb=1\n", "A", "[A]\na=1\nnew=2\n\n[B]\nb=1\n"},
+        {"comments and blank lines after the section", "[A]\na=1\n; note\n\n# a=0\n[B]\n", "A",
+         "[A]\na=1\nnew=2\n; note\n\n# a=0\n[B]\n"},
+        {"a section of no values", "[A]\n; none yet\n[B]\nb=1\n", "A", "[A]\nnew=2\n; none yet\n[B]\nb=1\n"},
+        {"a damaged line after the last value", "[A]\na=1\nno equals sign\n", "A",
+         "[A]\na=1\nnew=2\nno equals sign\n"},
+        {"a section that appears twice", "[A]\na=1\n[B]\nb=1\n[A]\nc=1\n; end\n", "A",
+         "[A]\na=1\n[B]\nb=1\n[A]\nc=1\nnew=2\n; end\n"},
+        {"its second header without values", "[A]\na=1\n[B]\nb=1\n[A]\n; end\n", "A",
+         "[A]\na=1\n[B]\nb=1\n[A]\nnew=2\n; end\n"},
+        {"a new section", "[A]\na=1\n; end", "C", "[A]\na=1\n; end\n\n[C]\nnew=2\n"},
+        {"a new section in an empty file", "", "C", "[C]\nnew=2\n"},
+        {"a new section after the byte order mark alone", "\xEF\xBB\xBF", "C", "\xEF\xBB\xBF[C]\nnew=2\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto file = StoreFile::parse(c.file);
+        file.set(c.section, "new", "2");
+        EXPECT_EQ(file.format(), c.written);
+    }
 }
 
 TEST(StoreFile, EverySingleByteRoundTripsInEveryPlace)

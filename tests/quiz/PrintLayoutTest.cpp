@@ -5,6 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ostream>
+
+// A piece in a failure message as its place and text rather than its bytes.
+static void PrintTo(const PrintedText& piece, std::ostream* out)
+{
+    *out << '(' << piece.x << ", " << piece.y << ") " << testing::PrintToString(piece.text);
+}
+
 namespace {
 
 using Page = PrintedPage;
@@ -68,6 +77,30 @@ TEST(PrintLayout, TabsMoveOnToTheNextMultipleOfEightAverageWidths)
     EXPECT_EQ(layOut({"abcdefghi\tx"}), (std::vector<Page>{{{0, 0, "abcdefghi"}, {0, 22, "x"}}}))
         << "a tab past the width continues on the next line";
     EXPECT_EQ(layOut({"\t", "x"}), (std::vector<Page>{{{0, 20, "x"}}})) << "a line of tabs alone prints nothing";
+}
+
+TEST(PrintLayout, ACharacterThatDoesNotFitAfterATabStartsTheNextLine)
+{
+    // "W" is 30 wide: from the tab stop at 80 it would end at 110.
+    const auto wideW = [](std::string_view text) {
+        return tenPerCharacter(text) + 20 * static_cast<int>(std::count(text.begin(), text.end(), 'W'));
+    };
+    PrintArea tabStopAtTheEdge = kArea;
+    tabStopAtTheEdge.width = 80;
+    const struct {
+        const char* what;
+        std::string line;
+        PrintArea area;
+        std::vector<Page> pages;
+    } cases[] = {
+        {"after text", "abcde\tWx", kArea, {{{0, 0, "abcde"}, {0, 22, "Wx"}}}},
+        {"after tabs alone, which print nothing", "\t\tW", kArea, {{{0, 20, "W"}}}},
+        {"at a tab stop on the right edge", "abcde\tx", tabStopAtTheEdge, {{{0, 0, "abcde"}, {0, 22, "x"}}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(layOutPages({c.line}, c.area, wideW), c.pages);
+    }
 }
 
 TEST(PrintLayout, ANewPageBeginsBelowThePageHeightLessTwoLines)

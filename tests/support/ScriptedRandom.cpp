@@ -2,6 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// Ends the test program at once. A failure that is only recorded could leave the code under
+// test drawing forever (a generator redraws until it likes a number), and an exception could
+// be caught by that code; so the message goes out and the program aborts.
+[[noreturn]] void stop(const std::string& message)
+{
+    const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+    const std::string where = test ? std::string(test->test_suite_name()) + "." + test->name() + ": " : "";
+    std::fputs(("ScriptedRandom: " + where + message + "\n").c_str(), stderr);
+    std::fflush(stderr);
+    std::abort();
+}
+
+} // namespace
+
 ScriptedRandom::ScriptedRandom(std::initializer_list<int> draws)
     : draws_(draws)
 {
@@ -15,12 +35,12 @@ void ScriptedRandom::script(std::initializer_list<int> draws)
 int ScriptedRandom::Random(int n)
 {
     ranges.push_back(n);
-    if (draws_.empty()) {
-        ADD_FAILURE() << "Random(" << n << ") asked beyond the script";
-        return 0;
-    }
+    const auto request = [&] { return "request " + std::to_string(ranges.size()) + ", Random(" + std::to_string(n) + ")"; };
+    if (draws_.empty())
+        stop(request() + ", asked beyond the script");
     const int value = draws_.front();
     draws_.pop_front();
-    EXPECT_TRUE(value >= 0 && value < n) << "scripted draw " << value << " outside 0.." << n - 1;
+    if (value < 0 || value >= n)
+        stop(request() + ", the scripted draw " + std::to_string(value) + " lies outside 0.." + std::to_string(n - 1));
     return value;
 }

@@ -7,7 +7,8 @@
 #include <vector>
 
 // Hands out the draws a test scripts, and records the range of each request. A request
-// beyond the script, or a scripted value outside its range, fails the test.
+// beyond the script, or a scripted value outside its range, ends the test program at once
+// with a message that names the test and the request.
 class ScriptedRandom final : public RandomSource {
 public:
     ScriptedRandom() = default;
