@@ -20,14 +20,14 @@ using MainWindowCreation = MainWindowFixture;
 
 TEST_F(MainWindowCreation, BuildsTheFixedWindowWithEveryNamedControl)
 {
-    MainWindowControls& window = createWindow();
+    createWindow();
     EXPECT_EQ(mainWindow->objectName(), "Form1");
     EXPECT_EQ(mainWindow->windowTitle(), "Calcora 2.01");
     EXPECT_EQ(mainWindow->size(), QSize(360, 165));
     EXPECT_EQ(mainWindow->minimumSize(), mainWindow->maximumSize()) << "the size is fixed";
     EXPECT_FALSE(mainWindow->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(mainWindow->windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(pack->Count(), 67);
+    EXPECT_EQ(pack->Count(), kPackLinesKnown);
     EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join("\n").toStdString();
 
     for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"})

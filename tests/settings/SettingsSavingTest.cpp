@@ -84,7 +84,7 @@ TEST_F(SettingsSaving, OkWithoutChangesStoresWhatWasShownWithColourNames)
 
 TEST_F(SettingsSaving, AnEmptyTitleIsSavedAsOneSpace)
 {
-    MainWindowControls& mainControls = createWindow();
+    createWindow();
     TForm4& window = openSettings();
     window.Edit1->clear();
     window.BitBtn1->click();
@@ -94,7 +94,7 @@ TEST_F(SettingsSaving, AnEmptyTitleIsSavedAsOneSpace)
 
 TEST_F(SettingsSaving, EnterInTheTitleBoxMeansOk)
 {
-    MainWindowControls& mainControls = createWindow();
+    createWindow();
     TForm4& window = openSettings();
     window.Edit1->setText("Sums with Sam");
     QTest::keyClick(window.Edit1, Qt::Key_Return);
