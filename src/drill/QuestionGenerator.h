@@ -10,3 +10,8 @@ class RandomSource;
 // (again while they do not suit the operation), the right answer's position, then two
 // numbers for each wrong answer (all three again until they suit).
 TQuestion generateQuestion(int operation, int level, RandomSource& random);
+
+// A question of an operation at a level about the operands given (a fact practised again):
+// its right answer's position, then its wrong answers, drawn as generateQuestion draws them
+// after the operands.
+TQuestion generateQuestionWith(int operation, int level, long long a, long long b, RandomSource& random);
