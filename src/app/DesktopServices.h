@@ -1,7 +1,9 @@
 #pragma once
 
 #include "Appearance.h"
+#include "Clock.h"
 #include "DeferredSoundPlayer.h"
+#include "History.h"
 #include "LanguagePack.h"
 #include "PendingWrites.h"
 #include "ProgramServices.h"
@@ -14,8 +16,9 @@ class Shell;
 
 // The program's services on this desktop, made once by main: the user's own store (with what
 // start-up writes held back until keepStartupValues), the language pack, the appearance, Qt's
-// dialogs, sounds that load after the first frame, the desktop's shell and a random source
-// seeded when the main window is first shown.
+// dialogs, sounds that load after the first frame, the desktop's shell, a random source seeded
+// when the main window is first shown, the system's clock, and the history of every answer in
+// the user's data folder, which tells its one problem, if any, in an error box.
 class DesktopServices {
 public:
     DesktopServices();
@@ -35,4 +38,6 @@ private:
     DeferredSoundPlayer sounds_;
     std::unique_ptr<Shell> shell_;
     SeededRandom random_;
+    std::unique_ptr<Clock> clock_;
+    History history_;
 };

@@ -2,18 +2,22 @@
 
 #include "AppError.h"
 #include "ProgramDirectory.h"
+#include "ProgressModule.h"
 #include "ProgramServices.h"
 #include "UserFolders.h"
 #include "about.h"
+#include "print.h"
 #include "quiz.h"
 #include "settings.h"
 #include "update.h"
+
+#include <QApplication>
 
 TForm1::Services mainWindowServices(const ProgramServices& services)
 {
     return {.store = services.store, .pack = services.pack, .appearance = services.appearance,
             .dialogs = services.dialogs, .sounds = services.sounds, .shell = services.shell,
-            .random = services.random};
+            .random = services.random, .history = services.history, .clock = services.clock};
 }
 
 namespace {
@@ -52,6 +56,19 @@ void attachMenuWindows(TForm1& mainWindow, const ProgramServices& services)
                               .folders = installFolders()},
                              &mainWindow);
         updateChecker.exec();
+    });
+    mainWindow.SetMenuWindow(Item::Progress, [&mainWindow, services] {
+        showProgressWindow({.store = services.store, .pack = services.pack, .dialogs = services.dialogs,
+                            .random = services.random, .history = services.history, .clock = services.clock,
+                            .pupil = {},
+                            .openQuizDocument =
+                                [services](const std::vector<std::string>& lines) {
+                                    TForm3 document({.pack = services.pack, .dialogs = services.dialogs},
+                                                    QApplication::activeModalWidget());
+                                    document.SetLines(lines);
+                                    document.exec();
+                                }},
+                           &mainWindow);
     });
     mainWindow.SetMenuWindow(Item::About, [&mainWindow, services] {
         TForm6 about({.store = services.store, .pack = services.pack, .dialogs = services.dialogs,

@@ -1,8 +1,10 @@
 #pragma once
 
 class Appearance;
+class Clock;
 class ConfigStore;
 class Dialogs;
+class History;
 class LanguagePack;
 class RandomSource;
 class Shell;
@@ -18,4 +20,6 @@ struct ProgramServices {
     SoundPlayer& sounds;
     Shell& shell;
     RandomSource& random;
+    History& history;
+    Clock& clock;
 };

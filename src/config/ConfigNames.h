@@ -23,6 +23,12 @@ inline constexpr const char* kUrl = "URL";
 inline constexpr const char* kCorrect = "Correct";
 inline constexpr const char* kWrong = "Wrong";
 
+// How the next question is chosen, and how quick a fluent answer is; written only once the
+// teacher changes them in the progress window.
+inline constexpr const char* kPractice = "Practice";
+inline constexpr const char* kWeakFacts = "Weak Facts";
+inline constexpr const char* kFluencyMark = "Fluency Mark";
+
 inline constexpr const char* kYes = "Yes";
 inline constexpr const char* kNo = "No";
 

@@ -11,6 +11,7 @@
 #include "SoundPlayer.h"
 #include "WindowValues.h"
 #include "OvoWallPaperBMP.h"
+#include "PackDefaults.h"
 #include "ScreenCentre.h"
 #include "QuestionGenerator.h"
 #include "RandomSource.h"
@@ -129,6 +130,8 @@ void TForm1::createControls()
     Label7->setText(kVendorAddress);
     Label7->adjustSize();
     Label7->installEventFilter(this);
+    // The question's first painted frame starts the time its answer takes.
+    Label1->installEventFilter(this);
     // Reached by Tab, not by a click, so the mouse leaves no focus ring on it.
     Label7->setFocusPolicy(Qt::TabFocus);
 
@@ -195,6 +198,7 @@ void TForm1::createControls()
     Settings1 = item("Settings1");
     CheckforUpdate1 = item("CheckforUpdate1");
     About1 = item("About1");
+    Progress1 = item("Progress1");
     // The pictures are loaded when the menu first opens: the first frame does not show them.
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::GiveMenuPictures, Qt::SingleShotConnection);
 
@@ -233,6 +237,7 @@ void TForm1::connectHandlers()
     connectGuarded(dialogs, Settings1, &QAction::triggered, this, &TForm1::Settings1Click);
     connectGuarded(dialogs, CheckforUpdate1, &QAction::triggered, this, &TForm1::CheckforUpdate1Click);
     connectGuarded(dialogs, About1, &QAction::triggered, this, &TForm1::About1Click);
+    connectGuarded(dialogs, Progress1, &QAction::triggered, this, &TForm1::Progress1Click);
     // A screen reader presses the link label through its link.
     connectGuarded(dialogs, Label7, &QLabel::linkActivated, this, &TForm1::Label7Click);
     connectGuardedTimer(dialogs, Timer1, this, &TForm1::Timer1Timer);
@@ -345,6 +350,7 @@ void TForm1::GiveMenuPictures()
         {Settings1, QStyle::SP_FileDialogContentsView},
         {CheckforUpdate1, QStyle::SP_BrowserReload},
         {About1, QStyle::SP_MessageBoxInformation},
+        {Progress1, QStyle::SP_FileDialogInfoView},
     };
     for (const auto& [item, picture] : pictures)
         item->setIcon(style()->standardIcon(picture));
@@ -356,6 +362,7 @@ void TForm1::SetMenuCaptions()
     Settings1->setText(text(PackLine::Settings) + "...");
     CheckforUpdate1->setText(text(PackLine::CheckForUpdates) + "...");
     About1->setText(text(PackLine::About) + "...");
+    Progress1->setText(displayText(packLineOrEnglish(services_.pack, PackLine::Progress)) + "...");
     // Each item gets a letter that chooses it from the keyboard, unless the pack marks its own.
     const QList<QAction*> items = PopupMenu1->actions();
     std::vector<std::u32string> captions;
@@ -451,7 +458,7 @@ void TForm1::ParkFocus()
 
 void TForm1::SetMenuWindow(MenuItem item, std::function<void()> open)
 {
-    QAction* const items[] = {GenerateaQuiz1, Settings1, CheckforUpdate1, About1};
+    QAction* const items[] = {GenerateaQuiz1, Settings1, CheckforUpdate1, About1, Progress1};
     QAction* action = items[static_cast<int>(item)];
     action->setEnabled(static_cast<bool>(open));
     menuWindows_[action] = std::move(open);
@@ -467,6 +474,7 @@ void TForm1::GenerateaQuiz1Click() { OpenMenuWindow(GenerateaQuiz1); }
 void TForm1::Settings1Click() { OpenMenuWindow(Settings1); }
 void TForm1::CheckforUpdate1Click() { OpenMenuWindow(CheckforUpdate1); }
 void TForm1::About1Click() { OpenMenuWindow(About1); }
+void TForm1::Progress1Click() { OpenMenuWindow(Progress1); }
 
 void TForm1::PlaySound(const std::string& soundValue)
 {
@@ -493,6 +501,11 @@ void TForm1::PressEnter()
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == Label1) {
+        if (event->type() == QEvent::Paint && std::exchange(awaitingQuestionFrame_, false))
+            questionPaintedAt_ = services_.clock.steadyMilliseconds();
+        return false;
+    }
     if (watched == BitBtn1) {
         // A click that a mouse button's release makes opens the menu at the mouse.
         if (event->type() == QEvent::MouseButtonPress)

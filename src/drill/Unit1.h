@@ -1,18 +1,24 @@
 #pragma once
 
+#include "Facts.h"
 #include "PackLines.h"
+#include "Practice.h"
 #include "Question.h"
 
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 class Appearance;
+class Clock;
 class ConfigStore;
 class Dialogs;
 class LanguagePack;
+class History;
 class QAction;
 class QLabel;
 class QMenu;
@@ -42,10 +48,12 @@ public:
         SoundPlayer& sounds;
         Shell& shell;
         RandomSource& random;
+        History& history;
+        Clock& clock;
     };
 
     // The pop-up menu's items, in their order.
-    enum class MenuItem { MakeQuiz, Settings, CheckForUpdates, About };
+    enum class MenuItem { MakeQuiz, Settings, CheckForUpdates, About, Progress };
 
     explicit TForm1(const Services& services, QWidget* parent = nullptr);
 
@@ -95,6 +103,7 @@ private:
     void Settings1Click();
     void CheckforUpdate1Click();
     void About1Click();
+    void Progress1Click();
 
     void Label7MouseDown();
     void Label7MouseUp();
@@ -150,6 +159,7 @@ private:
     QAction* Settings1;
     QAction* CheckforUpdate1;
     QAction* About1;
+    QAction* Progress1;
 
     void createControls();
     void connectHandlers();
@@ -171,8 +181,16 @@ private:
     void ChooseOperation(int operation);
     void ChooseLevel(int level);
     void ShowLevelDescription();
-    // Judges the answer button at `position` (1 to 4).
+    // Judges the answer button at `position` (1 to 4), and keeps the press in the history.
     void Judge(int position);
+    void KeepPress(int position);
+    // The next question of a round: drawn at random, or, while weak facts are practised, the
+    // fact that practice brings back.
+    TQuestion NextQuestion(int operation);
+    // A new round of the operation and level chosen.
+    void StartRound();
+    bool PractisingWeakFacts() const;
+    std::int32_t FluencyMarkMilliseconds() const;
     void Correct();
     void Wrong();
     void ShowVerdict(PackLine verdict, const char* foregroundValue, const char* backgroundValue);
@@ -186,6 +204,15 @@ private:
 
     Services services_;
     std::map<QAction*, std::function<void()>> menuWindows_;
+    // The question in view: when its first frame was painted (-1: not yet), and whether it
+    // has been pressed. Only its first press says how well the fact is known.
+    std::int64_t questionPaintedAt_ = -1;
+    bool awaitingQuestionFrame_ = false;
+    bool questionPressed_ = false;
+    // While weak facts are practised: the level-1 facts of the round's operation, and the
+    // missed questions of levels 2 and 3 that come back.
+    std::optional<WeakFactPractice> weakFacts_;
+    ComeBack<Fact> missedComeBack_;
     // Whether the menu button's click comes from the mouse, which opens the menu at the mouse.
     bool menuClickByMouse_ = false;
     // Whether a left press on the link label waits for its release.

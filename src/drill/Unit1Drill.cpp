@@ -3,11 +3,15 @@
 
 #include "Unit1.h"
 
+#include "Answer.h"
+#include "Clock.h"
 #include "ConfigDefaults.h"
 #include "ConfigNames.h"
 #include "ConfigStore.h"
 #include "DisplayText.h"
+#include "History.h"
 #include "IntegerText.h"
+#include "QuestionGenerator.h"
 #include "ScreenReader.h"
 #include "WindowValues.h"
 
@@ -41,14 +45,57 @@ void TForm1::ChooseLevel(int level)
     CurrentLevel = level;
     Timer3->stop();
     HizayaGir();
+    StartRound();
     SoruGoster();
+}
+
+void TForm1::StartRound()
+{
+    weakFacts_.reset();
+    missedComeBack_ = {};
+    if (PractisingWeakFacts() && CurrentLevel == 1) {
+        const int operation = CurrentOperation >= 1 && CurrentOperation <= 3 ? CurrentOperation : 4;
+        weakFacts_.emplace(operation, services_.history.factStates("", operation),
+                           dayOf(services_.clock.utcMilliseconds()));
+    }
+}
+
+bool TForm1::PractisingWeakFacts() const
+{
+    return services_.store.ReadString(kPractice, kWeakFacts, "") == kYes;
+}
+
+std::int32_t TForm1::FluencyMarkMilliseconds() const
+{
+    const auto stored = TryStrToInt(services_.store.ReadString(kPractice, kFluencyMark, ""));
+    for (const FluencyMark mark : {FluencyMark::Starting, FluencyMark::Default, FluencyMark::Expert}) {
+        if (stored == static_cast<std::int32_t>(mark))
+            return *stored;
+    }
+    return static_cast<std::int32_t>(FluencyMark::Default);
+}
+
+TQuestion TForm1::NextQuestion(int operation)
+{
+    if (!PractisingWeakFacts())
+        return Generate(operation, CurrentLevel);
+    if (weakFacts_) {
+        const Fact fact = weakFacts_->next(services_.random);
+        return generateQuestionWith(operation, CurrentLevel, fact.a, fact.b, services_.random);
+    }
+    if (const auto missed = missedComeBack_.next())
+        return generateQuestionWith(operation, CurrentLevel, missed->a, missed->b, services_.random);
+    return Generate(operation, CurrentLevel);
 }
 
 void TForm1::SoruGoster()
 {
     PlaySound(soundValueName(6));
     const int operation = CurrentOperation >= 1 && CurrentOperation <= 3 ? CurrentOperation : 4;
-    CurrentQuestion = Generate(operation, CurrentLevel);
+    CurrentQuestion = NextQuestion(operation);
+    questionPressed_ = false;
+    questionPaintedAt_ = -1;
+    awaitingQuestionFrame_ = true;
     setLabelText(Label1, displayText(CurrentQuestion.Text));
     setLabelText(Label6, Label1->text());
     showAnnounced(Label1);
@@ -75,10 +122,32 @@ void TForm1::Button11Click() { Judge(4); }
 
 void TForm1::Judge(int position)
 {
+    KeepPress(position);
     if (isRightChoice(CurrentQuestion, position))
         Correct();
     else
         Wrong();
+}
+
+void TForm1::KeepPress(int position)
+{
+    const int operation = CurrentOperation >= 1 && CurrentOperation <= 3 ? CurrentOperation : 4;
+    auto answer = answerOf(CurrentQuestion, operation, CurrentLevel, position);
+    if (!answer)
+        return;
+    Clock& clock = services_.clock;
+    answer->atUtcMilliseconds = clock.utcMilliseconds();
+    answer->firstPress = !std::exchange(questionPressed_, true);
+    answer->milliseconds = questionPaintedAt_ >= 0 ? clock.steadyMilliseconds() - questionPaintedAt_ : 0;
+    answer->markMilliseconds = FluencyMarkMilliseconds();
+    services_.history.record(*answer);
+    if (!answer->firstPress || !PractisingWeakFacts())
+        return;
+    const Fact fact{operation, static_cast<int>(answer->a), static_cast<int>(answer->b)};
+    if (weakFacts_)
+        weakFacts_->answered(fact, judgeFirstPress(answer->correct, answer->milliseconds, answer->markMilliseconds));
+    else
+        missedComeBack_.answered(fact, answer->correct);
 }
 
 void TForm1::Correct()

@@ -49,7 +49,7 @@ TEST_F(StartupStore, AStoreThatCannotBeUsedIsNamedOnceAndTheProgramRunsOnDefault
         PendingWrites userStore(std::make_unique<FileConfigStore>(unusable.path.string()));
         ProgramServices program = services();
         ProgramServices withUserStore{userStore, program.pack, program.appearance, program.dialogs,
-                                      program.sounds, program.shell, program.random};
+                                      program.sounds, program.shell, program.random, program.history, program.clock};
         dialogs->errors.clear();
 
         prepareUserStore(userStore);
@@ -81,7 +81,7 @@ TEST_F(StartupStore, AFirstStartWritesItsValuesAfterTheFirstFrame)
     PendingWrites userStore(openUserStore());
     ProgramServices program = services();
     ProgramServices withUserStore{userStore, program.pack, program.appearance, program.dialogs,
-                                  program.sounds, program.shell, program.random};
+                                  program.sounds, program.shell, program.random, program.history, program.clock};
     prepareUserStore(userStore);
     TForm1 window(mainWindowServices(withUserStore));
     afterFirstPaint(window, [&] { keepStartupValues(userStore, *dialogs); });

@@ -1,4 +1,7 @@
+#include "HistoryDatabase.h"
+#include "HistoryReport.h"
 #include "MainWindowFixture.h"
+#include "RandomSource.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -197,6 +200,64 @@ TEST_F(DrillRound, TheLevelAcceleratorsChooseALevel)
     QTest::keyClick(mainWindow.get(), Qt::Key_2, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.Label1->text() == "12 x 4 = ?"; }))
         << "pressed as by a click, a question of level 2";
+}
+
+// Every press is kept: its question, the time since the question's first painted frame, and
+// whether it was the question's first. A press after the right one counts in the totals as
+// ever, and is kept as no first press.
+TEST_F(DrillRound, EveryPressIsKeptWithItsTimeFromTheQuestionsFirstFrame)
+{
+    MainWindowControls& window = startRound();
+    QApplication::processEvents(); // the question's first frame
+    clock->advance(2300);
+    window.Button9->click();
+    clock->advance(1000);
+    window.Button8->click();
+    window.Button8->click();
+    history->flush();
+
+    HistoryDatabase file(historyFolder.filePath("history.sqlite"), HistoryDatabase::Access::Read);
+    std::vector<std::string> rows;
+    exportAnswers(file, "", [&](const std::string& record) { rows.push_back(record.substr(record.find(',') + 1)); });
+    EXPECT_EQ(rows, (Strings{"seq,pupil,at,operation,level,a,b,answer,choices,chosen,correct,first_press,ms,threshold_ms\r\n",
+                             "1,,2026-03-02T09:00:02.300Z,1,1,7,5,12,\"12,2,4,6\",2,0,1,2300,3000\r\n",
+                             "2,,2026-03-02T09:00:03.300Z,1,1,7,5,12,\"12,2,4,6\",12,1,0,3300,3000\r\n",
+                             "3,,2026-03-02T09:00:03.300Z,1,1,7,5,12,\"12,2,4,6\",12,1,0,3300,3000\r\n"}));
+    EXPECT_EQ(stats("Correct"), "2") << "the totals count as ever";
+}
+
+// Practising weak facts, a fact missed at level 1 comes back after two other questions.
+TEST_F(DrillRound, PractisingWeakFactsBringsAMissedFactBackAfterTwoOthers)
+{
+    store->WriteString("Practice", "Weak Facts", "Yes");
+    SeededRandom seeded(7);
+    MainWindowControls& window = createWindow(&seeded);
+    window.Button3->click();
+    window.Button5->click();
+    const QString missed = window.Label1->text();
+    QPushButton* const answers[] = {window.Button8, window.Button9, window.Button10, window.Button11};
+    // The button that shows the product of the question in view, or one that does not.
+    const auto pressing = [&](bool right) {
+        const QStringList operands = window.Label1->text().split(' ');
+        const QString product = QString::number(operands.at(0).toInt() * operands.at(2).toInt());
+        for (QPushButton* answer : answers) {
+            if ((answer->text() == product) == right)
+                return answer;
+        }
+        return answers[0];
+    };
+    pressing(false)->click();
+    pressing(true)->click();
+    ASSERT_EQ(stats("Wrong"), "1") << "the first press missed";
+    std::vector<QString> asked;
+    for (int question = 0; question < 3; ++question) {
+        window.Button12->click();
+        asked.push_back(window.Label1->text());
+        pressing(true)->click();
+    }
+    EXPECT_NE(asked[0], missed);
+    EXPECT_NE(asked[1], missed);
+    EXPECT_EQ(asked[2], missed) << "back after two others";
 }
 
 } // namespace

@@ -85,13 +85,16 @@ MainWindowFixture::~MainWindowFixture()
 ProgramServices MainWindowFixture::services()
 {
     return {.store = *store, .pack = *pack, .appearance = *appearance, .dialogs = *dialogs,
-            .sounds = *sounds, .shell = *shell, .random = *random};
+            .sounds = *sounds, .shell = *shell, .random = *random, .history = *history, .clock = *clock};
 }
 
-MainWindowControls& MainWindowFixture::createWindow()
+MainWindowControls& MainWindowFixture::createWindow(RandomSource* source)
 {
     form.reset();
-    mainWindow = std::make_unique<TForm1>(mainWindowServices(services()));
+    ProgramServices made = services();
+    mainWindow = std::make_unique<TForm1>(mainWindowServices(
+        {made.store, made.pack, made.appearance, made.dialogs, made.sounds, made.shell, source ? *source : made.random,
+         made.history, made.clock}));
     form = std::make_unique<MainWindowControls>(*mainWindow);
     mainWindow->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(mainWindow.get()));

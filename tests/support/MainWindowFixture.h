@@ -1,13 +1,16 @@
 #pragma once
 
 #include "Appearance.h"
+#include "History.h"
 #include "LanguagePack.h"
 #include "MemoryConfigStore.h"
 #include "ProgramServices.h"
 #include "RecordingShell.h"
 #include "RecordingSoundPlayer.h"
+#include "ScriptedClock.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedRandom.h"
+#include "TemporaryFolder.h"
 #include "Unit1.h"
 
 #include <gtest/gtest.h>
@@ -73,8 +76,9 @@ protected:
     MainWindowFixture();
     ~MainWindowFixture() override;
 
-    // Creates the main window (and shows it, so that it paints and takes clicks).
-    MainWindowControls& createWindow();
+    // Creates the main window (and shows it, so that it paints and takes clicks), drawing from
+    // the scripted random source unless another is given.
+    MainWindowControls& createWindow(RandomSource* source = nullptr);
     // The program's services, made of this test's doubles.
     ProgramServices services();
 
@@ -100,6 +104,10 @@ protected:
     std::unique_ptr<ScriptedRandom> random = std::make_unique<ScriptedRandom>();
     std::unique_ptr<RecordingSoundPlayer> sounds = std::make_unique<RecordingSoundPlayer>();
     std::unique_ptr<RecordingShell> shell = std::make_unique<RecordingShell>();
+    std::unique_ptr<ScriptedClock> clock = std::make_unique<ScriptedClock>();
+    // The answers, kept in a folder of the test's own.
+    TemporaryFolder historyFolder;
+    std::unique_ptr<History> history = std::make_unique<History>(historyFolder.filePath("history.sqlite"));
     std::unique_ptr<TForm1> mainWindow;
     std::unique_ptr<MainWindowControls> form;
 };

@@ -1,0 +1,352 @@
+#include "ProgressWindow.h"
+
+#include "Clock.h"
+#include "ConfigNames.h"
+#include "ConfigStore.h"
+#include "DialogFrame.h"
+#include "Dialogs.h"
+#include "DisplayText.h"
+#include "DocumentFile.h"
+#include "ErrorBox.h"
+#include "FactGridModel.h"
+#include "History.h"
+#include "HistoryDatabase.h"
+#include "HistoryReport.h"
+#include "IntegerText.h"
+#include "LanguagePack.h"
+#include "PackDefaults.h"
+#include "ProgramPaths.h"
+#include "QuestionGenerator.h"
+#include "QuizComposer.h"
+#include "RandomSource.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedBarSeries>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTableView>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+using namespace config;
+
+namespace {
+
+constexpr int kChartDays = 30;
+constexpr int kChosenWrongShown = 20;
+constexpr std::size_t kWorksheetFacts = 20;
+constexpr QSize kOpeningSize(760, 560);
+
+constexpr PackLine kOperationNames[] = {PackLine::Addition, PackLine::Subtraction, PackLine::Multiplication,
+                                        PackLine::Division};
+constexpr FluencyMark kMarks[] = {FluencyMark::Starting, FluencyMark::Default, FluencyMark::Expert};
+
+} // namespace
+
+ProgressWindow::ProgressWindow(Services services, QWidget* parent)
+    : QDialog(parent), services_(std::move(services))
+{
+    setObjectName("ProgressWindow");
+    frameDialog(*this, kOpeningSize, DialogSizing::Resizable);
+    createControls();
+    connectHandlers();
+    createInSteps(services_.dialogs, {[this] { ShowPracticeSettings(); }, [this] { ShowHistory(); }});
+}
+
+ProgressWindow::~ProgressWindow() = default;
+
+QString ProgressWindow::text(PackLine line) const
+{
+    return displayText(packLineOrEnglish(services_.pack, line));
+}
+
+int ProgressWindow::operation() const
+{
+    return OperationTabs->currentIndex() + 1;
+}
+
+void ProgressWindow::createControls()
+{
+    setWindowTitle(text(PackLine::Progress));
+
+    OperationTabs = new QTabBar(this);
+    OperationTabs->setObjectName("OperationTabs");
+    for (const PackLine name : kOperationNames)
+        OperationTabs->addTab(text(name));
+
+    FactGridModel::Words words;
+    for (const auto mastery : {PackLine::MasteryNew, PackLine::MasteryLearning, PackLine::MasterySlow,
+                               PackLine::MasteryFluent, PackLine::MasterySlipping})
+        words.masteries[static_cast<std::size_t>(static_cast<int>(mastery) - static_cast<int>(PackLine::MasteryNew))]
+            = text(mastery);
+    words.answers = text(PackLine::AnswersCounted);
+    words.median = text(PackLine::MedianWord);
+    factGridModel_ = new FactGridModel(words, this);
+    FactGrid = new QTableView(this);
+    FactGrid->setObjectName("FactGrid");
+    FactGrid->setModel(factGridModel_);
+    FactGrid->setAccessibleName(text(PackLine::Progress));
+    for (QHeaderView* header : {FactGrid->horizontalHeader(), FactGrid->verticalHeader()}) {
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setDefaultSectionSize(30);
+        header->setMinimumSectionSize(20);
+    }
+    FactGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    FactGrid->setFixedSize(FactGrid->verticalHeader()->sizeHint().width() + 9 * 30 + 4,
+                           FactGrid->horizontalHeader()->sizeHint().height() + 9 * 30 + 4);
+
+    // The legend: each mastery's mark in its colour, with its word.
+    QString legend;
+    for (const Mastery mastery : {Mastery::New, Mastery::Learning, Mastery::Slow, Mastery::Fluent, Mastery::Slipping}) {
+        const QString mark = FactGridModel::markOf(mastery).isEmpty() ? QString("&nbsp;") : FactGridModel::markOf(mastery);
+        legend += QString("<span style=\"background:%1\">&nbsp;%2&nbsp;</span> %3&nbsp;&nbsp; ")
+                      .arg(FactGridModel::colorOf(mastery).name(), mark,
+                           words.masteries[static_cast<std::size_t>(mastery)].toHtmlEscaped());
+    }
+    Legend = new QLabel(legend, this);
+    Legend->setObjectName("Legend");
+    Legend->setTextFormat(Qt::RichText);
+
+    LevelFigures = new QTableWidget(0, 3, this);
+    LevelFigures->setObjectName("LevelFigures");
+    LevelFigures->setHorizontalHeaderLabels(
+        {text(PackLine::AnswersHeading), text(PackLine::RightAtFirstPress), text(PackLine::MedianTime)});
+    LevelFigures->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    LevelFigures->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    ChosenWrong = new QListWidget(this);
+    ChosenWrong->setObjectName("ChosenWrong");
+    ChosenWrong->setAccessibleName(text(PackLine::WrongChosenMost));
+
+    DayChart = new QChartView(this);
+    DayChart->setObjectName("DayChart");
+    DayChart->setMinimumHeight(170);
+    DayChart->setRenderHint(QPainter::Antialiasing);
+    DayChart->setAccessibleName(text(PackLine::AnswersPerDay));
+
+    PracticeChoice = new QComboBox(this);
+    PracticeChoice->setObjectName("PracticeChoice");
+    PracticeChoice->addItems({text(PackLine::PracticeAtRandom), text(PackLine::PracticeWeakFacts)});
+    PracticeChoice->setAccessibleName(text(PackLine::Practice));
+    MarkChoice = new QComboBox(this);
+    MarkChoice->setObjectName("MarkChoice");
+    MarkChoice->addItems({text(PackLine::MarkStarting), text(PackLine::MarkDefault), text(PackLine::MarkExpert)});
+    MarkChoice->setAccessibleName(text(PackLine::FluencyMark));
+
+    const auto button = [this](const char* name, const QString& caption) {
+        auto* created = new QPushButton(caption, this);
+        created->setObjectName(name);
+        created->setAutoDefault(false);
+        return created;
+    };
+    WorksheetButton = button("WorksheetButton", text(PackLine::WeakFactsWorksheet) + "...");
+    ExportButton = button("ExportButton", text(PackLine::ExportCsv) + "...");
+    ForgetButton = button("ForgetButton", text(PackLine::ForgetHistory) + "...");
+    CloseButton = button("CloseButton", text(PackLine::Close));
+    CloseButton->setDefault(true);
+
+    const auto heading = [this](PackLine line, QWidget* buddy) {
+        auto* label = new QLabel(text(line) + ":", this);
+        label->setBuddy(buddy);
+        return label;
+    };
+    auto* grid = new QGridLayout;
+    grid->addWidget(OperationTabs, 0, 0);
+    grid->addWidget(FactGrid, 1, 0, Qt::AlignTop);
+    grid->addWidget(Legend, 2, 0);
+    auto* right = new QVBoxLayout;
+    right->addWidget(LevelFigures, 2);
+    right->addWidget(heading(PackLine::WrongChosenMost, ChosenWrong));
+    right->addWidget(ChosenWrong, 1);
+    grid->addLayout(right, 0, 1, 3, 1);
+    auto* settings = new QHBoxLayout;
+    settings->addWidget(heading(PackLine::Practice, PracticeChoice));
+    settings->addWidget(PracticeChoice);
+    settings->addSpacing(16);
+    settings->addWidget(heading(PackLine::FluencyMark, MarkChoice));
+    settings->addWidget(MarkChoice);
+    settings->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(WorksheetButton);
+    buttons->addWidget(ExportButton);
+    buttons->addWidget(ForgetButton);
+    buttons->addStretch();
+    buttons->addWidget(CloseButton);
+    auto* all = new QVBoxLayout(this);
+    all->addLayout(grid);
+    all->addWidget(DayChart, 1);
+    all->addLayout(settings);
+    all->addLayout(buttons);
+
+    setTabOrder(OperationTabs, FactGrid);
+    setTabOrder(FactGrid, LevelFigures);
+    setTabOrder(LevelFigures, ChosenWrong);
+    setTabOrder(ChosenWrong, PracticeChoice);
+    setTabOrder(PracticeChoice, MarkChoice);
+    setTabOrder(MarkChoice, WorksheetButton);
+    setTabOrder(WorksheetButton, ExportButton);
+    setTabOrder(ExportButton, ForgetButton);
+    setTabOrder(ForgetButton, CloseButton);
+}
+
+void ProgressWindow::connectHandlers()
+{
+    Dialogs& dialogs = services_.dialogs;
+    connectGuarded(dialogs, OperationTabs, &QTabBar::currentChanged, this, &ProgressWindow::ShowOperation);
+    connectGuarded(dialogs, PracticeChoice, &QComboBox::activated, this, &ProgressWindow::PracticeChoiceChange);
+    connectGuarded(dialogs, MarkChoice, &QComboBox::activated, this, &ProgressWindow::MarkChoiceChange);
+    connectGuarded(dialogs, WorksheetButton, &QPushButton::clicked, this, &ProgressWindow::WorksheetButtonClick);
+    connectGuarded(dialogs, ExportButton, &QPushButton::clicked, this, &ProgressWindow::ExportButtonClick);
+    connectGuarded(dialogs, ForgetButton, &QPushButton::clicked, this, &ProgressWindow::ForgetButtonClick);
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void ProgressWindow::ShowPracticeSettings()
+{
+    ConfigStore& store = services_.store;
+    PracticeChoice->setCurrentIndex(store.ReadString(kPractice, kWeakFacts, "") == kYes ? 1 : 0);
+    const auto stored = TryStrToInt(store.ReadString(kPractice, kFluencyMark, ""));
+    MarkChoice->setCurrentIndex(1);
+    for (int index = 0; index < 3; ++index) {
+        if (stored == static_cast<std::int32_t>(kMarks[index]))
+            MarkChoice->setCurrentIndex(index);
+    }
+}
+
+void ProgressWindow::ShowHistory()
+{
+    // What the drill handed over a moment ago is read too.
+    services_.history.flush();
+    reader_.reset();
+    if (fileExists(services_.history.path()))
+        reader_ = std::make_unique<HistoryDatabase>(services_.history.path(), HistoryDatabase::Access::Read);
+    ShowOperation();
+    const std::string& pupil = services_.pupil;
+
+    LevelFigures->setRowCount(0);
+    for (const ::LevelFigures& figures : reader_ ? levelFigures(*reader_, pupil) : std::vector<::LevelFigures>{}) {
+        const int row = LevelFigures->rowCount();
+        LevelFigures->insertRow(row);
+        LevelFigures->setVerticalHeaderItem(row, new QTableWidgetItem(
+            text(kOperationNames[figures.operation - 1]) + ", " + text(PackLine::Level) + " " + QString::number(figures.level)));
+        const QString share = figures.answers > 0
+            ? QString::number(100 * figures.rightAtFirstPress / figures.answers) + " %" : QString();
+        const QString median = figures.medianMilliseconds
+            ? QString::fromStdString(secondsText(*figures.medianMilliseconds)) : QString();
+        int column = 0;
+        for (const QString& cell : {QString::number(figures.answers), share, median}) {
+            auto* item = new QTableWidgetItem(cell);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            LevelFigures->setItem(row, column++, item);
+        }
+    }
+
+    ChosenWrong->clear();
+    for (const ::ChosenWrong& wrong : reader_ ? chosenWrong(*reader_, pupil, kChosenWrongShown) : std::vector<::ChosenWrong>{})
+        ChosenWrong->addItem(QString::fromStdString(chosenWrongReading(
+            wrong, packLineOrEnglish(services_.pack, PackLine::ChosenWord),
+            packLineOrEnglish(services_.pack, PackLine::TimesWord))));
+
+    const Day today = dayOf(services_.clock.utcMilliseconds());
+    const auto days = reader_ ? dayFigures(*reader_, pupil, today, kChartDays) : std::vector<DayFigures>{};
+    auto* right = new QBarSet(text(PackLine::RightSeries));
+    auto* wrong = new QBarSet(text(PackLine::WrongSeries));
+    right->setColor(FactGridModel::colorOf(Mastery::Fluent));
+    wrong->setColor(FactGridModel::colorOf(Mastery::Slipping));
+    QStringList dayLabels;
+    int most = 0;
+    for (const DayFigures& day : days) {
+        *right << day.right;
+        *wrong << day.wrong;
+        most = std::max(most, day.right + day.wrong);
+        dayLabels << QString::fromStdString(isoDate(day.day).substr(8));
+    }
+    auto* series = new QStackedBarSeries;
+    series->append(right);
+    series->append(wrong);
+    auto* chart = new QChart;
+    chart->addSeries(series);
+    chart->setTitle(text(PackLine::AnswersPerDay));
+    chart->setAnimationOptions(QChart::NoAnimation);
+    auto* dayAxis = new QBarCategoryAxis;
+    dayAxis->append(dayLabels);
+    chart->addAxis(dayAxis, Qt::AlignBottom);
+    series->attachAxis(dayAxis);
+    auto* countAxis = new QValueAxis;
+    countAxis->setRange(0, std::max(most, 5));
+    countAxis->setLabelFormat("%d");
+    chart->addAxis(countAxis, Qt::AlignLeft);
+    series->attachAxis(countAxis);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    QChart* previous = DayChart->chart();
+    DayChart->setChart(chart);
+    delete previous;
+}
+
+void ProgressWindow::ShowOperation()
+{
+    factGridModel_->setSummaries(reader_ ? factSummaries(*reader_, services_.pupil, operation())
+                                         : unansweredFacts(operation()));
+}
+
+void ProgressWindow::PracticeChoiceChange()
+{
+    services_.store.WriteString(kPractice, kWeakFacts, PracticeChoice->currentIndex() == 1 ? kYes : kNo);
+}
+
+void ProgressWindow::MarkChoiceChange()
+{
+    services_.store.WriteString(kPractice, kFluencyMark,
+                                std::to_string(static_cast<std::int32_t>(kMarks[MarkChoice->currentIndex()])));
+}
+
+void ProgressWindow::WorksheetButtonClick()
+{
+    const int shown = operation();
+    const auto summaries = reader_ ? factSummaries(*reader_, services_.pupil, shown) : unansweredFacts(shown);
+    std::vector<TQuestion> questions;
+    for (const Fact& fact : weakestFacts(summaries, kWorksheetFacts))
+        questions.push_back(generateQuestionWith(shown, 1, fact.a, fact.b, services_.random));
+    // The questions are given: the composer only numbers them and leaves repeats out.
+    services_.openQuizDocument(QuizComposer({}).ComposeOf(questions));
+}
+
+void ProgressWindow::ExportButtonClick()
+{
+    FileDialogRequest request;
+    request.fileName = "calcora-answers.csv";
+    request.folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    request.filter = text(PackLine::CsvFiles) + " (*.csv)|*.csv";
+    request.defaultSuffix = "csv";
+    const auto chosen = services_.dialogs.getSaveFileName(this, request);
+    if (!chosen)
+        return;
+    services_.history.flush();
+    std::string csv;
+    if (reader_)
+        exportAnswers(*reader_, services_.pupil, [&csv](const std::string& record) { csv += record; });
+    else
+        csv = csvRecord({"device", "seq", "pupil", "at", "operation", "level", "a", "b", "answer", "choices", "chosen",
+                         "correct", "first_press", "ms", "threshold_ms"});
+    writeDocumentFile(nativeFilePath(*chosen), csv);
+}
+
+void ProgressWindow::ForgetButtonClick()
+{
+    if (!services_.dialogs.askYesNo(this, text(PackLine::ForgetHistory), text(PackLine::ForgetQuestion)))
+        return;
+    reader_.reset();
+    services_.history.forget();
+    ShowHistory();
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "PackLines.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Clock;
+class ConfigStore;
+class Dialogs;
+class FactGridModel;
+class History;
+class HistoryDatabase;
+class LanguagePack;
+class QChartView;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTabBar;
+class QTableView;
+class QTableWidget;
+class RandomSource;
+
+// What a teacher or a parent reads of a pupil's answers at a glance: for each operation a grid
+// of its level-1 facts coloured and marked by how far each is mastered, the figures of every
+// operation and level, a chart of the answers of the last 30 days, and the wrong answers chosen
+// most. From here the practice is set (at random, or bringing weak facts back, and the fluency
+// mark), a worksheet of the weakest facts made, the answers exported as CSV, and the history
+// forgotten.
+class ProgressWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    // What the progress window works with. `openQuizDocument` shows quiz lines in a quiz
+    // document window, as the quiz composer does.
+    struct Services {
+        ConfigStore& store;
+        LanguagePack& pack;
+        Dialogs& dialogs;
+        RandomSource& random;
+        History& history;
+        Clock& clock;
+        std::string pupil;
+        std::function<void(const std::vector<std::string>& quizLines)> openQuizDocument;
+    };
+
+    explicit ProgressWindow(Services services, QWidget* parent = nullptr);
+    ~ProgressWindow() override;
+
+private:
+    void createControls();
+    void connectHandlers();
+    // Reads the history afresh and shows it.
+    void ShowHistory();
+    void ShowOperation();
+    void ShowPracticeSettings();
+    void PracticeChoiceChange();
+    void MarkChoiceChange();
+    void WorksheetButtonClick();
+    void ExportButtonClick();
+    void ForgetButtonClick();
+    QString text(PackLine line) const;
+    int operation() const;
+
+    Services services_;
+    std::unique_ptr<HistoryDatabase> reader_; // null while there is no history to read
+    QTabBar* OperationTabs;
+    QTableView* FactGrid;
+    FactGridModel* factGridModel_;
+    QLabel* Legend;
+    QTableWidget* LevelFigures;
+    QListWidget* ChosenWrong;
+    QChartView* DayChart;
+    QComboBox* PracticeChoice;
+    QComboBox* MarkChoice;
+    QPushButton* WorksheetButton;
+    QPushButton* ExportButton;
+    QPushButton* ForgetButton;
+    QPushButton* CloseButton;
+};
