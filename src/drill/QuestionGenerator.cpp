@@ -88,13 +88,11 @@ void drawWrongAnswers(std::array<Number, 4>& choices, std::size_t rightPosition,
     }
 }
 
+// The question about operands already chosen: the right answer's position, then the wrong
+// answers.
 template <class Source>
-TQuestion generate(int operation, int level, Source& random)
+TQuestion questionAbout(const Operands& pair, int operation, int level, Source& random)
 {
-    Operands pair = drawPair(random, level);
-    while (!suitsOperation(pair, operation, level))
-        pair = drawPair(random, level);
-
     const Number right = apply(operation, pair);
     const auto rightPosition = static_cast<std::size_t>(random.Random(4));
     std::array<Number, 4> choices{};
@@ -112,6 +110,15 @@ TQuestion generate(int operation, int level, Source& random)
     return question;
 }
 
+template <class Source>
+TQuestion generate(int operation, int level, Source& random)
+{
+    Operands pair = drawPair(random, level);
+    while (!suitsOperation(pair, operation, level))
+        pair = drawPair(random, level);
+    return questionAbout(pair, operation, level, random);
+}
+
 } // namespace
 
 TQuestion generateQuestion(int operation, int level, RandomSource& random)
@@ -121,4 +128,12 @@ TQuestion generateQuestion(int operation, int level, RandomSource& random)
     if (auto* seeded = dynamic_cast<SeededRandom*>(&random))
         return generate(operation, level, *seeded);
     return generate(operation, level, random);
+}
+
+TQuestion generateQuestionWith(int operation, int level, long long a, long long b, RandomSource& random)
+{
+    const Operands pair{a, b};
+    if (auto* seeded = dynamic_cast<SeededRandom*>(&random))
+        return questionAbout(pair, operation, level, *seeded);
+    return questionAbout(pair, operation, level, random);
 }

@@ -13,5 +13,6 @@ TQuestion generateQuestion(int operation, int level, RandomSource& random);
 
 // A question of an operation at a level about the operands given (a fact practised again):
 // its right answer's position, then its wrong answers, drawn as generateQuestion draws them
-// after the operands.
+// after the operands. The operands are ones the generator could draw there (never a divisor
+// of zero).
 TQuestion generateQuestionWith(int operation, int level, long long a, long long b, RandomSource& random);

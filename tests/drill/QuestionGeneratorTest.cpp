@@ -83,6 +83,16 @@ TEST(QuestionDraws, LevelTwoDrawsATwoDigitLeftNumberAndChecksNoSign)
     EXPECT_TRUE(division.exhausted());
 }
 
+// A fact practised again draws as generateQuestion does after the operands (7 - 3 above).
+TEST(QuestionDraws, AQuestionAboutGivenOperandsDrawsAsAfterDrawnOnes)
+{
+    ScriptedRandom random{0, 0, 1, 5, 1, 8, 0, 4, 1, 4, 4, 8, 8, 8, 0, 5, 4, 2, 0};
+    const TQuestion question = generateQuestionWith(Subtraction, 1, 7, 3, random);
+    EXPECT_EQ(question.Text, "7 - 3 = ?");
+    EXPECT_EQ(question.Choices, (Choices{"4", "8", "1", "2"}));
+    EXPECT_TRUE(random.exhausted());
+}
+
 // A press is judged by the position of the answer pressed, never by how its caption reads.
 TEST(QuestionJudging, OnlyThePositionOfTheRightAnswerIsRight)
 {
