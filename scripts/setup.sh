@@ -7,9 +7,10 @@
 # end-to-end test, and with a certificate that openssl makes, an https server. appstream,
 # desktop-file-utils: the installed menu entry and metainfo are checked as a software centre
 # would read them. libqt6sql6-sqlite: Qt SQL's SQLite driver, which keeps every answer (Qt SQL
-# only recommends its drivers, so it is named); qt6-charts-dev: the progress window's chart.
+# only recommends its drivers, so it is named); qt6-charts-dev: the progress window's chart, whose
+# CMake files ask for Qt OpenGL's (libqt6opengl6-dev).
 BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev
-    libgl-dev fonts-dejavu-core libcurl4-openssl-dev libqt6sql6-sqlite qt6-charts-dev)
+    libgl-dev fonts-dejavu-core libcurl4-openssl-dev libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev)
 TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils nginx-light openssl appstream desktop-file-utils)
 BENCH_PACKAGES=(libbenchmark-dev time xvfb)
 # libFuzzer comes with clang's runtime.

@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "AccessKeys.h"
+#include "Clock.h"
 #include "Appearance.h"
 #include "ConfigNames.h"
 #include "ConfigStore.h"

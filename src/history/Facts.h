@@ -1,7 +1,7 @@
 #pragma once
 
-#include <compare>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // A question's operation (1 to 4) and its two operands, whatever its choices. A level-1 fact is
@@ -11,7 +11,11 @@ struct Fact {
     int operation = 1;
     int a = 1;
     int b = 1;
-    auto operator<=>(const Fact&) const = default;
+    bool operator==(const Fact&) const = default;
+    bool operator<(const Fact& other) const
+    {
+        return std::tie(operation, a, b) < std::tie(other.operation, other.a, other.b);
+    }
 };
 
 // Every level-1 fact of an operation, in order of a, then b: 81 for addition and

@@ -2,6 +2,7 @@
 
 #include "ProgramPaths.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -38,7 +39,7 @@ HistoryFile::HistoryFile(const std::string& path)
     name_ = QString("test-reader-%1").arg(++connections);
     database_ = QSqlDatabase::addDatabase("QSQLITE", name_);
     database_.setDatabaseName(QString::fromStdString(path));
-    EXPECT_TRUE(database_.open());
+    EXPECT_TRUE(database_.open()) << database_.lastError().text().toStdString();
 }
 
 HistoryFile::~HistoryFile()

@@ -38,7 +38,7 @@ TEST_F(HistoryReport, ReadsEachFactLevelDayAndWrongChoiceOfOnePupil)
     EXPECT_EQ(of(3, 4).mastery, Mastery::Slow);
     EXPECT_EQ(of(1, 1).mastery, Mastery::New);
     EXPECT_EQ(of(1, 1).medianMilliseconds, std::nullopt);
-    EXPECT_EQ(factSummaries(reader, "Ada", Addition)[10].mastery, Mastery::Fluent) << "2 + 3 fast on two days";
+    EXPECT_EQ(factSummaries(reader, "Ada", Addition)[11].mastery, Mastery::Fluent) << "2 + 3 fast on two days";
 
     const auto levels = levelFigures(reader, "Ada");
     ASSERT_EQ(levels.size(), 3u);
