@@ -22,6 +22,7 @@ inline constexpr const char* kWrongBackgroundColor = "Wrong Background Color";
 inline constexpr const char* kUrl = "URL";
 inline constexpr const char* kCorrect = "Correct";
 inline constexpr const char* kWrong = "Wrong";
+inline constexpr const char* kSaveFolder = "Save Folder"; // of section Quiz: where a quiz was saved last
 
 inline constexpr const char* kYes = "Yes";
 inline constexpr const char* kNo = "No";

@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QCheckBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,6 +59,18 @@ protected:
             pages.push_back(lines);
         }
         return pages;
+    }
+
+    // Where the first word of the printed file begins on its page, in points.
+    QPointF firstWordCorner()
+    {
+        QProcess reader;
+        reader.start(QStandardPaths::findExecutable("pdftotext"), {"-bbox", folder.filePath("quiz.pdf"), "-"});
+        EXPECT_TRUE(reader.waitForFinished(30000));
+        const QRegularExpression word(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)")re");
+        const QRegularExpressionMatch first = word.match(QString::fromUtf8(reader.readAllStandardOutput()));
+        EXPECT_TRUE(first.hasMatch());
+        return {first.captured(1).toDouble(), first.captured(2).toDouble()};
     }
 
     // The printer the dialog answer sets up, for the test's own measurements.
@@ -131,6 +145,39 @@ TEST_F(QuizPrinting, ALongDocumentBreaksIntoPagesByTheLineHeight)
     const auto chosen = printedPages(2, 2);
     ASSERT_EQ(chosen.size(), 1u) << "only the page chosen in the print dialog";
     EXPECT_EQ(chosen[0], pages[1]);
+}
+
+TEST_F(QuizPrinting, InSixteenPointsAQuestionIsPartedFromItsChoicesUnlessPrintedAsAWorksheet)
+{
+    Lines quiz;
+    for (int number = 1; number <= 40; ++number) {
+        const std::string n = std::to_string(number);
+        quiz.insert(quiz.end(), {n + "-) " + n + " + 1 = ?", "a)" + std::to_string(number + 1) + "  b)1", ""});
+    }
+    quiz.pop_back();
+    TForm3& window = openDocument(quiz);
+    QFont big = window.DocumentFont().font;
+    big.setPointSize(16);
+    dialogs->fontAnswers.push_back(FontChoice{big, QColor(Qt::black)});
+    window.BitBtn1->click();
+
+    auto pages = printedPages();
+    ASSERT_GE(pages.size(), 2u);
+    EXPECT_EQ(pages[0].back(), "15-) 15 + 1 = ?");
+    EXPECT_EQ(pages[1].front(), "a)16 b)1");
+
+    window.CheckBox1->click();
+    window.CheckBox2->click();
+    pages = printedPages();
+    ASSERT_GE(pages.size(), 2u);
+    EXPECT_EQ(Lines(pages[0].begin(), pages[0].begin() + 2), (Lines{"Quiz", "Name: ______ Date: ______"}));
+    for (const Lines& page : pages)
+        EXPECT_FALSE(page.back().ends_with("= ?")) << page.back() << " ends a page";
+    EXPECT_EQ(pages.back().back(), "40-) a)41") << "the answer key ends the worksheet";
+    const QPointF corner = firstWordCorner();
+    const double fifteenMillimetres = 15 * 72 / 25.4;
+    EXPECT_NEAR(corner.x(), fifteenMillimetres, 2);
+    EXPECT_NEAR(corner.y(), fifteenMillimetres, 2);
 }
 
 TEST_F(QuizPrinting, AFailingPrinterIsReportedAndTheDocumentStays)
