@@ -98,18 +98,16 @@ TEST(HtmlExport, EveryStyleCombinationOpensAndClosesInTheSameOrder)
     EXPECT_EQ(lines[8], "</b></u>");
 }
 
-TEST(HtmlExport, AWorksheetHasPrintedMarginsAndKeepsEachQuestionWhole)
+TEST(HtmlExport, AWorksheetHasPrintedMarginsAndKeepsEachQuestionWithItsChoicesLine)
 {
-    const Lines head = {"<html>", "<head>", "<title>Calcora</title>",
-                        "<meta name=\"GENERATOR\" content=\"Calcora 1.01\">",
-                        "<style>@page { margin: 15mm; } div.question { break-inside: avoid; "
-                        "page-break-inside: avoid; }</style>",
-                        "</head>", "<body>", "<font face=\"MS Sans Serif\" size=\"2\" color=\"#000000\">"};
-    EXPECT_EQ(htmlLines({"Quiz", "1-) 3 + 5 = ?", "a)8  b)2", "", "2-) 8 : 4 = ?", "a)2  b)1", "1-) a)8"},
-                        fontAtCreation(), true),
-              joined(head, {"Quiz<br>", "<div class=\"question\">", "1-) 3 + 5 = ?<br>", "a)8  b)2<br>", "</div>",
-                            "<br>", "<div class=\"question\">", "2-) 8 : 4 = ?<br>", "a)2  b)1<br>", "</div>",
-                            "1-) a)8<br>", "</font></body>", "</html>"}));
+    const Lines lines = htmlLines({"Quiz", "1-) 3 + 5 = ?", "a)8", "", "2-) Half of 10?", "a)5", "3-) 1 + 1", "", "a)2",
+                                   "1-) a)8", "2-) a)5"}, fontAtCreation(), true);
+    EXPECT_EQ(lines[4], "<style>@page { margin: 15mm; } div.question { break-inside: avoid; page-break-inside: avoid; "
+                        "}</style>");
+    EXPECT_EQ(Lines(lines.begin() + 8, lines.end() - 2),
+              (Lines{"Quiz<br>", "<div class=\"question\">", "1-) 3 + 5 = ?<br>", "a)8<br>", "</div>", "<br>",
+                     "<div class=\"question\">", "2-) Half of 10?<br>", "a)5<br>", "</div>", "3-) 1 + 1<br>", "<br>",
+                     "a)2<br>", "1-) a)8<br>", "2-) a)5<br>"}));
 }
 
 TEST(HtmlFileNames, OnlyTheLastCharactersDecide)

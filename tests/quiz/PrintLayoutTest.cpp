@@ -143,29 +143,16 @@ TEST(PrintLayout, AfterAnEmptyLineTheWholePageHeightCounts)
 
 TEST(PrintLayout, ALineKeptWithTheNextMovesToTheNextPageWithIt)
 {
-    // The third question stands at 150; below it the position, 172, lies below 160.
-    const std::vector<std::string> quiz = {"T", "1", "a", "", "2", "a", "", "3", "a"};
-    const std::vector<bool> questions = {false, true, false, false, true, false, false, true, false};
+    // Unkept, the third question would stand at 150 and its choices, below 160, on the next page.
+    EXPECT_EQ(layOutPages({"T", "1", "a", "", "2", "a", "", "3", "a"}, kArea, tenPerCharacter,
+                          {false, true, false, false, true, false, false, true, false}),
+              (std::vector<Page>{{{0, 0, "T"}, {0, 22, "1"}, {0, 44, "a"}, {0, 86, "2"}, {0, 108, "a"}},
+                                 {{0, 0, "3"}, {0, 22, "a"}}}));
     PrintArea shallow = kArea;
     shallow.height = 50;
-    const struct {
-        const char* what;
-        std::vector<std::string> lines;
-        std::vector<bool> kept;
-        PrintArea area;
-        std::vector<Page> pages;
-    } cases[] = {
-        {"kept apart", quiz, {}, kArea,
-         {{{0, 0, "T"}, {0, 22, "1"}, {0, 44, "a"}, {0, 86, "2"}, {0, 108, "a"}, {0, 150, "3"}}, {{0, 0, "a"}}}},
-        {"kept together", quiz, questions, kArea,
-         {{{0, 0, "T"}, {0, 22, "1"}, {0, 44, "a"}, {0, 86, "2"}, {0, 108, "a"}}, {{0, 0, "3"}, {0, 22, "a"}}}},
-        {"too tall for any page, from the top of one", {"1", "abcdefghijklmnopqrstu"}, {true, false}, shallow,
-         {{{0, 0, "1"}}, {{0, 0, "abcdefghij"}}, {{0, 0, "klmnopqrst"}}, {{0, 0, "u"}}}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(layOutPages(c.lines, c.area, tenPerCharacter, c.kept), c.pages);
-    }
+    EXPECT_EQ(layOutPages({"1", "abcdefghijklmnopqrstu"}, shallow, tenPerCharacter, {true}),
+              (std::vector<Page>{{{0, 0, "1"}}, {{0, 0, "abcdefghij"}}, {{0, 0, "klmnopqrst"}}, {{0, 0, "u"}}}))
+        << "too tall for a page, they flow on from the top of one";
 }
 
 TEST(PrintLayout, ADocumentWithoutTextIsOneEmptyPage)
