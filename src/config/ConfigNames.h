@@ -22,6 +22,7 @@ inline constexpr const char* kWrongBackgroundColor = "Wrong Background Color";
 inline constexpr const char* kUrl = "URL";
 inline constexpr const char* kCorrect = "Correct";
 inline constexpr const char* kWrong = "Wrong";
+inline constexpr const char* kSaveFolder = "Save Folder"; // of section Quiz: where a quiz was saved last
 
 // How the next question is chosen, and how quick a fluent answer is; written only once the
 // teacher changes them in the progress window.

@@ -2,6 +2,7 @@
 
 #include "PathText.h"
 #include "QuizDocument.h"
+#include "Worksheet.h"
 
 #include <cstdio>
 #include <utility>
@@ -32,6 +33,13 @@ std::pair<std::string, std::string> styleLines(const HtmlFont& font)
         }
     }
     return lines;
+}
+
+// One page of a worksheet is printed with its margins, and a question's block is kept whole.
+std::string worksheetStyleLine()
+{
+    return "<style>@page { margin: " + std::to_string(kWorksheetMarginMillimetres)
+        + "mm; } div.question { break-inside: avoid; page-break-inside: avoid; }</style>";
 }
 
 bool endsWithLowered(const std::string& text, const std::string& ending)
@@ -65,23 +73,38 @@ std::string HtmlColor(TColor color)
     return text;
 }
 
-std::vector<std::string> htmlLines(const std::vector<std::string>& documentLines, const HtmlFont& font)
+std::vector<std::string> htmlLines(const std::vector<std::string>& documentLines, const HtmlFont& font,
+                                   bool worksheet)
 {
     std::vector<std::string> lines = {
         "<html>",
         "<head>",
         "<title>Calcora</title>",
         R"(<meta name="GENERATOR" content="Calcora 1.01">)",
+    };
+    if (worksheet)
+        lines.push_back(worksheetStyleLine());
+    lines.insert(lines.end(), {
         "</head>",
         "<body>",
         R"(<font face=")" + font.face + R"(" size=")" + std::to_string(htmlSizeCode(font.points))
             + R"(" color=")" + HtmlColor(font.color) + R"(">)",
-    };
+    });
     const auto [opening, closing] = styleLines(font);
     if (!opening.empty())
         lines.push_back(opening);
-    for (const std::string& line : documentLines)
-        lines.push_back(line + "<br>");
+    const std::vector<bool> kept = worksheet ? questionsWithChoices(documentLines)
+                                             : std::vector<bool>(documentLines.size(), false);
+    for (std::size_t at = 0; at < documentLines.size(); ++at) {
+        if (kept[at]) {
+            lines.emplace_back(R"(<div class="question">)");
+            lines.push_back(documentLines[at] + "<br>");
+            lines.push_back(documentLines[++at] + "<br>");
+            lines.emplace_back("</div>");
+        } else {
+            lines.push_back(documentLines[at] + "<br>");
+        }
+    }
     if (!closing.empty())
         lines.push_back(closing);
     lines.emplace_back("</font></body>");
@@ -89,9 +112,9 @@ std::vector<std::string> htmlLines(const std::vector<std::string>& documentLines
     return lines;
 }
 
-std::string htmlFileText(const std::vector<std::string>& documentLines, const HtmlFont& font)
+std::string htmlFileText(const std::vector<std::string>& documentLines, const HtmlFont& font, bool worksheet)
 {
-    return documentText(htmlLines(documentLines, font));
+    return documentText(htmlLines(documentLines, font, worksheet));
 }
 
 bool isHtmlFileName(const std::string& fileName)

@@ -25,10 +25,14 @@ std::string HtmlColor(TColor color);
 
 // The page's lines: head, font line, one "<br>" line per document line, closing lines; the
 // style lines (bold, italic, underline, strike-out in that order, closing in the same order)
-// only for a font with a style.
-std::vector<std::string> htmlLines(const std::vector<std::string>& documentLines, const HtmlFont& font);
+// only for a font with a style. A worksheet's page also has a style line in its head, for
+// printed margins of kWorksheetMarginMillimetres, and each question with its choices
+// (questionsWithChoices) in a block of its own that a page break does not part.
+std::vector<std::string> htmlLines(const std::vector<std::string>& documentLines, const HtmlFont& font,
+                                   bool worksheet = false);
 // The page's file content: every line followed by CR LF.
-std::string htmlFileText(const std::vector<std::string>& documentLines, const HtmlFont& font);
+std::string htmlFileText(const std::vector<std::string>& documentLines, const HtmlFont& font,
+                         bool worksheet = false);
 
 // Whether a file of this name is saved as a web page: its last three characters are "htm" or
 // its last four "html", whatever the case of the letters.

@@ -45,12 +45,55 @@ public:
         newLine();
     }
 
+    // Writes two lines on one page: when the page would end between them, they are written
+    // again from the top of the next page.
+    void writeTogether(std::string_view first, std::string_view second)
+    {
+        const Mark before = mark();
+        writeLine(first);
+        const std::size_t secondPage = mark().page();
+        writeLine(second);
+        const bool atTopOfPage = before.x == 0 && before.y == 0;
+        if (secondPage == before.page() || atTopOfPage)
+            return;
+        restore(before);
+        ++pendingPages_;
+        y_ = 0;
+        writeLine(first);
+        writeLine(second);
+    }
+
     std::vector<PrintedPage> pages() &&
     {
         return std::move(pages_);
     }
 
 private:
+    // Where the writer stands, to come back to.
+    struct Mark {
+        std::size_t pages;
+        std::size_t pieces; // on the last page
+        int pendingPages;
+        int x;
+        int y;
+        bool lineHasText;
+
+        // The page (counted from 1) that the next text goes on.
+        std::size_t page() const { return pages + static_cast<std::size_t>(pendingPages); }
+    };
+
+    Mark mark() const { return {pages_.size(), pages_.back().size(), pendingPages_, x_, y_, lineHasText_}; }
+
+    void restore(const Mark& earlier)
+    {
+        pages_.resize(earlier.pages);
+        pages_.back().resize(earlier.pieces);
+        pendingPages_ = earlier.pendingPages;
+        x_ = earlier.x;
+        y_ = earlier.y;
+        lineHasText_ = earlier.lineHasText;
+    }
+
     void writeText(std::string_view text)
     {
         while (!text.empty()) {
@@ -131,10 +174,16 @@ private:
 } // namespace
 
 std::vector<PrintedPage> layOutPages(const std::vector<std::string>& lines, const PrintArea& area,
-                                     const TextWidth& textWidth)
+                                     const TextWidth& textWidth, const std::vector<bool>& keptWithNext)
 {
     PageWriter writer(area, textWidth);
-    for (const std::string& line : lines)
-        writer.writeLine(line);
+    for (std::size_t at = 0; at < lines.size(); ++at) {
+        if (at + 1 < lines.size() && at < keptWithNext.size() && keptWithNext[at]) {
+            writer.writeTogether(lines[at], lines[at + 1]);
+            ++at;
+        } else {
+            writer.writeLine(lines[at]);
+        }
+    }
     return std::move(writer).pages();
 }

@@ -38,5 +38,8 @@ using PrintedPage = std::vector<PrintedText>;
 // less twice the line height (less nothing after an empty line). Pages after the last piece
 // of text are left out, so a document ends on its last printed text; a document without
 // text gives one empty page.
+// A line marked in `keptWithNext` (by its index; lines past its end are not marked) stands on
+// the page of the line after it: when the page would end between them, both begin the next
+// page, unless the first already begins one.
 std::vector<PrintedPage> layOutPages(const std::vector<std::string>& lines, const PrintArea& area,
-                                     const TextWidth& textWidth);
+                                     const TextWidth& textWidth, const std::vector<bool>& keptWithNext = {});

@@ -55,6 +55,20 @@ std::vector<std::string> QuizComposer::Compose(const QuestionCounts& counts)
         for (int level = 1; level <= 3; ++level)
             addQuestions(operation, level, counts[operation - 1][level - 1], number);
     }
+    return finishedLines();
+}
+
+std::vector<std::string> QuizComposer::ComposeOf(const std::vector<TQuestion>& questions)
+{
+    quizLines_.clear();
+    int number = 1;
+    for (const TQuestion& question : questions)
+        addQuestion(question, number);
+    return finishedLines();
+}
+
+std::vector<std::string> QuizComposer::finishedLines() const
+{
     // Joined, trimmed and split again, the quiz loses its final empty line.
     return documentLines(trimmed(documentText(quizLines_)));
 }
@@ -62,16 +76,21 @@ std::vector<std::string> QuizComposer::Compose(const QuestionCounts& counts)
 void QuizComposer::addQuestions(int operation, int level, int count, int& number)
 {
     for (int accepted = 0; accepted < count;) {
-        const TQuestion question = source_(operation, level);
-        std::string line = questionLine(number, question.Text);
-        if (AynisindanVarmi(line))
-            continue;
-        quizLines_.push_back(std::move(line));
-        ++number;
-        quizLines_.push_back(choicesLine(question));
-        quizLines_.emplace_back();
-        ++accepted;
+        if (addQuestion(source_(operation, level), number))
+            ++accepted;
     }
+}
+
+bool QuizComposer::addQuestion(const TQuestion& question, int& number)
+{
+    std::string line = questionLine(number, question.Text);
+    if (AynisindanVarmi(line))
+        return false;
+    quizLines_.push_back(std::move(line));
+    ++number;
+    quizLines_.push_back(choicesLine(question));
+    quizLines_.emplace_back();
+    return true;
 }
 
 bool QuizComposer::AynisindanVarmi(const std::string& candidateLine) const

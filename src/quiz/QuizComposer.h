@@ -32,6 +32,9 @@ public:
     // A new quiz: three lines per question (question, choices, an empty line), without the
     // final empty line. `QuizLines` starts empty each time, so one quiz never sees another.
     std::vector<std::string> Compose(const QuestionCounts& counts);
+    // A quiz of the questions given, in their order, numbered and laid out as Compose lays out
+    // its own; a question whose text is already in the quiz is left out and uses no number.
+    std::vector<std::string> ComposeOf(const std::vector<TQuestion>& questions);
 
     // Whether a question with the same text as this question line already stands in the quiz.
     bool AynisindanVarmi(const std::string& candidateLine) const;
@@ -40,6 +43,10 @@ public:
 
 private:
     void addQuestions(int operation, int level, int count, int& number);
+    // Adds the question unless it is already in the quiz; says whether it did.
+    bool addQuestion(const TQuestion& question, int& number);
+    // The working list as the finished quiz's lines.
+    std::vector<std::string> finishedLines() const;
 
     QuestionSource source_;
     std::vector<std::string> quizLines_;

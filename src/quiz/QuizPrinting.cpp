@@ -4,8 +4,11 @@
 #include "PrintLayout.h"
 
 #include <QFontMetrics>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+
+#include <algorithm>
 
 namespace {
 
@@ -22,6 +25,18 @@ bool isChosen(const QPrinter& printer, int page)
     return page >= printer.fromPage() && (printer.toPage() == 0 || page <= printer.toPage());
 }
 
+// Margins of at least `millimetres` that the printer does not cut into.
+void setLeastMargins(QPrinter& printer, int millimetres)
+{
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF least = layout.minimumMargins();
+    const double wanted = millimetres;
+    printer.setPageMargins(QMarginsF(std::max(wanted, least.left()), std::max(wanted, least.top()),
+                                     std::max(wanted, least.right()), std::max(wanted, least.bottom())),
+                           QPageLayout::Millimeter);
+}
+
 [[noreturn]] void cancelJob(QPainter& painter, QPrinter& printer, const char* failure)
 {
     printer.abort();
@@ -32,8 +47,10 @@ bool isChosen(const QPrinter& printer, int page)
 } // namespace
 
 void printDocument(QPrinter& printer, const std::vector<std::string>& lines, const QFont& font,
-                   const QColor& color)
+                   const QColor& color, const PageSetup& setup)
 {
+    if (setup.marginMillimetres > 0)
+        setLeastMargins(printer, setup.marginMillimetres);
     QPainter painter;
     if (!painter.begin(&printer))
         throw AppError("The printer did not start the job");
@@ -43,7 +60,7 @@ void printDocument(QPrinter& printer, const std::vector<std::string>& lines, con
     const PrintArea area{printer.width(), printer.height(), metrics.height(), metrics.averageCharWidth()};
     const auto pages = layOutPages(lines, area, [&metrics](std::string_view text) {
         return metrics.horizontalAdvance(qtText(text));
-    });
+    }, setup.keptWithNext);
 
     bool firstPage = true;
     for (std::size_t page = 0; page < pages.size(); ++page) {

@@ -2,30 +2,41 @@
 
 #include "AppError.h"
 #include "ButtonPictures.h"
+#include "ConfigNames.h"
+#include "ConfigStore.h"
 #include "DialogFrame.h"
 #include "DisplayText.h"
 #include "DocumentFile.h"
 #include "ErrorBox.h"
 #include "LanguagePack.h"
+#include "PackDefaults.h"
 #include "QtColor.h"
 #include "QuizDocument.h"
 #include "QuizPrinting.h"
 #include "ScreenCentre.h"
 #include "WindowValues.h"
 
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr QSize kWindowSize(211, 377); // the outer size, frame included
-constexpr int kPanelHeight = 63;
+// The panel: the two check boxes in rows at its top, then the buttons in two rows, each at the
+// same distance from the panel's bottom edge as in a panel of buttons alone.
+constexpr int kCheckBoxRows = 40;
+constexpr int kPanelHeight = kCheckBoxRows + 63;
 constexpr QSize kButtonSize(95, 26);
+constexpr QSize kCheckBoxSize(196, 17);
 
 } // namespace
 
@@ -71,12 +82,22 @@ void TForm3::createControls()
         created->setGeometry(QRect(place, kButtonSize));
         return created;
     };
-    BitBtn1 = button("BitBtn1", {4, 4});
-    BitBtn2 = button("BitBtn2", {105, 4});
-    BitBtn3 = button("BitBtn3", {4, 34});
-    BitBtn4 = button("BitBtn4", {105, 34});
+    BitBtn1 = button("BitBtn1", {4, kCheckBoxRows + 4});
+    BitBtn2 = button("BitBtn2", {105, kCheckBoxRows + 4});
+    BitBtn3 = button("BitBtn3", {4, kCheckBoxRows + 34});
+    BitBtn4 = button("BitBtn4", {105, kCheckBoxRows + 34});
     BitBtn3->setIcon(printerPicture());
     BitBtn4->setIcon(diskPicture());
+    // Made after the buttons, they come after them in the Tab order too: from the document
+    // Tab still reaches the Font button first.
+    const auto checkBox = [this](const char* name, QPoint place) {
+        auto* created = new QCheckBox(Panel1);
+        created->setObjectName(name);
+        created->setGeometry(QRect(place, kCheckBoxSize));
+        return created;
+    };
+    CheckBox1 = checkBox("CheckBox1", {4, 4});
+    CheckBox2 = checkBox("CheckBox2", {4, 24});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -102,6 +123,8 @@ void TForm3::FormCreate()
             BitBtn2->setText(text(PackLine::Copy));
             BitBtn3->setText(text(PackLine::Print));
             BitBtn4->setText(text(PackLine::Save));
+            CheckBox1->setText(laterText(PackLine::AnswerKey));
+            CheckBox2->setText(laterText(PackLine::WorksheetLayout));
         },
         [this] {
             // One text after the other, so that a short pack fails at the first line it lacks.
@@ -184,6 +207,39 @@ QString TForm3::text(PackLine line) const
     return packText(services_.pack, line);
 }
 
+QString TForm3::laterText(PackLine line) const
+{
+    return displayText(packLineOrEnglish(services_.pack, line));
+}
+
+WorksheetChoices TForm3::Choices() const
+{
+    return {CheckBox1->isChecked(), CheckBox2->isChecked()};
+}
+
+WorksheetWords TForm3::Words() const
+{
+    // In the document's encoding, UTF-8, as the screen shows them.
+    return {text(PackLine::Quiz).toStdString(), laterText(PackLine::NameField).toStdString(),
+            laterText(PackLine::DateField).toStdString(), laterText(PackLine::KeyHeading).toStdString()};
+}
+
+std::vector<std::string> TForm3::SheetLines() const
+{
+    const WorksheetChoices choices = Choices();
+    if (!choices.answerKey && !choices.layout)
+        return DocumentLines();
+    return worksheetLines(DocumentLines(), choices, Words());
+}
+
+QString TForm3::SaveFolder() const
+{
+    const QString saved = qtFilePath(services_.store.ReadString(config::kQuiz, config::kSaveFolder, ""));
+    if (!saved.isEmpty() && QDir(saved).exists())
+        return saved;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
 void TForm3::BitBtn3Click()
 {
     try {
@@ -192,7 +248,11 @@ void TForm3::BitBtn3Click()
             return;
         printer.setDocName(QString());
         const FontChoice font = DocumentFont();
-        printDocument(printer, DocumentLines(), font.font, font.color);
+        const std::vector<std::string> lines = SheetLines();
+        PageSetup setup;
+        if (Choices().layout)
+            setup = {kWorksheetMarginMillimetres, questionsWithChoices(lines)};
+        printDocument(printer, lines, font.font, font.color, setup);
     } catch (...) {
         // The user learns that printing failed, not the printer's own reason.
         showErrorBox(services_.dialogs, services_.pack.Get(PackLine::PrintFailed));
@@ -201,10 +261,17 @@ void TForm3::BitBtn3Click()
 
 void TForm3::BitBtn4Click()
 {
+    SaveDialog1.folder = SaveFolder();
     const auto chosen = services_.dialogs.getSaveFileName(this, SaveDialog1);
     if (!chosen)
         return;
     const std::string path = nativeFilePath(*chosen);
-    writeDocumentFile(path, isHtmlFileName(path) ? htmlFileText(DocumentLines(), DocumentHtmlFont())
-                                                 : DocumentText());
+    const WorksheetChoices choices = Choices();
+    const bool asIs = !choices.answerKey && !choices.layout;
+    if (isHtmlFileName(path))
+        writeDocumentFile(path, htmlFileText(SheetLines(), DocumentHtmlFont(), choices.layout));
+    else
+        writeDocumentFile(path, asIs ? DocumentText() : documentText(SheetLines()));
+    services_.store.WriteString(config::kQuiz, config::kSaveFolder,
+                                nativeFilePath(QFileInfo(*chosen).absolutePath()));
 }

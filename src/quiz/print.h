@@ -3,20 +3,24 @@
 #include "Dialogs.h"
 #include "HtmlExport.h"
 #include "PackLines.h"
+#include "Worksheet.h"
 
 #include <QDialog>
 
 #include <string>
 #include <vector>
 
+class ConfigStore;
 class LanguagePack;
+class QCheckBox;
 class QFrame;
 class QPlainTextEdit;
 class QPushButton;
 
 // The quiz document window: a composed quiz as plain text that the user may edit, with its
-// font chosen, copied whole, printed, or saved as a web page or a text file. It knows
-// nothing of questions, only of lines of text.
+// font chosen, copied whole, printed, or saved as a web page or a text file, as it is or as a
+// worksheet with an answer key. The window knows nothing of questions, only of lines of text;
+// the key is read from those lines by the worksheet's rules (Worksheet.h).
 //
 // The memo holds what the user edits. Printing and saving take its text in UTF-8, with CR LF
 // line breaks: the composed lines are plain ASCII, so they come out byte for byte, and
@@ -27,6 +31,7 @@ class TForm3 : public QDialog {
 public:
     // What the document window works with.
     struct Services {
+        ConfigStore& store; // the folder a quiz was saved in last
         LanguagePack& pack;
         Dialogs& dialogs;
     };
@@ -41,6 +46,13 @@ public:
     std::vector<std::string> DocumentLines() const;
     // The font and colour the document is shown, printed and exported in.
     FontChoice DocumentFont() const;
+    // What the two check boxes ask for.
+    WorksheetChoices Choices() const;
+    // The lines printed and saved: the document's, made a worksheet as the check boxes say.
+    std::vector<std::string> SheetLines() const;
+    // Where the save dialog starts: the folder saved in last while it is there, else the
+    // user's documents folder.
+    QString SaveFolder() const;
 
     void BitBtn1Click(); // font
     void BitBtn2Click(); // copy
@@ -53,6 +65,8 @@ public:
     QPushButton* BitBtn2;
     QPushButton* BitBtn3;
     QPushButton* BitBtn4;
+    QCheckBox* CheckBox1; // answer key
+    QCheckBox* CheckBox2; // worksheet layout
     FileDialogRequest SaveDialog1;
 
 protected:
@@ -67,6 +81,8 @@ private:
     void SetDocumentFont(const FontChoice& choice);
     HtmlFont DocumentHtmlFont() const;
     QString text(PackLine line) const;
+    QString laterText(PackLine line) const;
+    WorksheetWords Words() const;
 
     Services services_;
 

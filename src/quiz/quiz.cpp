@@ -147,7 +147,7 @@ QuestionCounts TForm2::Counts() const
 
 void TForm2::Button1Click()
 {
-    TForm3 document({.pack = services_.pack, .dialogs = services_.dialogs}, this);
+    TForm3 document({.store = services_.store, .pack = services_.pack, .dialogs = services_.dialogs}, this);
     document.SetLines(composer_.Compose(Counts()));
     ShowDocument(document);
 }

@@ -24,8 +24,8 @@ class TForm2 : public QDialog {
     Q_OBJECT
 
 public:
-    // What the quiz composer works with; the document window it opens gets the pack and the
-    // dialogs.
+    // What the quiz composer works with; the document window it opens gets the store, the pack
+    // and the dialogs.
     struct Services {
         ConfigStore& store;
         LanguagePack& pack;

@@ -98,6 +98,18 @@ TEST(HtmlExport, EveryStyleCombinationOpensAndClosesInTheSameOrder)
     EXPECT_EQ(lines[8], "</b></u>");
 }
 
+TEST(HtmlExport, AWorksheetHasPrintedMarginsAndKeepsEachQuestionWithItsChoicesLine)
+{
+    const Lines lines = htmlLines({"Quiz", "1-) 3 + 5 = ?", "a)8", "", "2-) Half of 10?", "a)5", "3-) 1 + 1", "", "a)2",
+                                   "1-) a)8", "2-) a)5"}, fontAtCreation(), true);
+    EXPECT_EQ(lines[4], "<style>@page { margin: 15mm; } div.question { break-inside: avoid; page-break-inside: avoid; "
+                        "}</style>");
+    EXPECT_EQ(Lines(lines.begin() + 8, lines.end() - 2),
+              (Lines{"Quiz<br>", "<div class=\"question\">", "1-) 3 + 5 = ?<br>", "a)8<br>", "</div>", "<br>",
+                     "<div class=\"question\">", "2-) Half of 10?<br>", "a)5<br>", "</div>", "3-) 1 + 1<br>", "<br>",
+                     "a)2<br>", "1-) a)8<br>", "2-) a)5<br>"}));
+}
+
 TEST(HtmlFileNames, OnlyTheLastCharactersDecide)
 {
     for (const char* html : {"quiz.htm", "/home/t/Quiz.HTM", "a.Html", "a.html", "xhtm", "htm", "a.txt.htm"})

@@ -141,6 +141,20 @@ TEST(PrintLayout, AfterAnEmptyLineTheWholePageHeightCounts)
         << "a page of empty lines inside the document stays";
 }
 
+TEST(PrintLayout, ALineKeptWithTheNextMovesToTheNextPageWithIt)
+{
+    // Unkept, the third question would stand at 150 and its choices, below 160, on the next page.
+    EXPECT_EQ(layOutPages({"T", "1", "a", "", "2", "a", "", "3", "a"}, kArea, tenPerCharacter,
+                          {false, true, false, false, true, false, false, true, false}),
+              (std::vector<Page>{{{0, 0, "T"}, {0, 22, "1"}, {0, 44, "a"}, {0, 86, "2"}, {0, 108, "a"}},
+                                 {{0, 0, "3"}, {0, 22, "a"}}}));
+    PrintArea shallow = kArea;
+    shallow.height = 50;
+    EXPECT_EQ(layOutPages({"1", "abcdefghijklmnopqrstu"}, shallow, tenPerCharacter, {true}),
+              (std::vector<Page>{{{0, 0, "1"}}, {{0, 0, "abcdefghij"}}, {{0, 0, "klmnopqrst"}}, {{0, 0, "u"}}}))
+        << "too tall for a page, they flow on from the top of one";
+}
+
 TEST(PrintLayout, ADocumentWithoutTextIsOneEmptyPage)
 {
     EXPECT_EQ(layOut({}), std::vector<Page>(1));

@@ -5,11 +5,13 @@
 #include "ScreenReaderProbe.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
@@ -59,6 +61,10 @@ TEST_F(QuizDocumentWindow, TabMovesOnToTheButtonsAndCtrlTabTypesATab)
     EXPECT_EQ(window.DocumentLines().front(), "\t1-) 3 + 5 = ?") << "and types nothing";
     QTest::keyClick(window.BitBtn1, Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget(), window.Memo1);
+    window.BitBtn4->setFocus();
+    QTest::keyClick(window.BitBtn4, Qt::Key_Tab);
+    QTest::keyClick(window.CheckBox1, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window.CheckBox2) << "the check boxes come after the buttons";
     EXPECT_EQ(accessibleName(window.Memo1), "Quiz") << "the document is read by its window's title";
 }
 
@@ -74,16 +80,22 @@ TEST_F(QuizDocumentWindow, TextsPlacesAndTheDocumentFont)
     EXPECT_EQ(window.BitBtn4->text(), "Save");
     EXPECT_FALSE(window.BitBtn3->icon().isNull());
     EXPECT_FALSE(window.BitBtn4->icon().isNull());
-    EXPECT_EQ(window.BitBtn2->geometry(), QRect(105, 4, 95, 26));
-    EXPECT_EQ(window.BitBtn3->geometry(), QRect(4, 34, 95, 26));
+    EXPECT_EQ(window.CheckBox1->text() + "/" + window.CheckBox2->text(), "Answer key/Worksheet layout");
+    EXPECT_FALSE(window.CheckBox1->isChecked() || window.CheckBox2->isChecked());
     EXPECT_EQ(window.Panel1->frameShape(), QFrame::NoFrame);
     EXPECT_EQ(window.Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_TRUE(window.Memo1->verticalScrollBar()->isVisible()) << "even for a short document";
 
+    // In the panel, the check boxes above the buttons, which keep to its bottom edge.
+    const std::vector<std::pair<QWidget*, QRect>> places = {
+        {window.CheckBox1, {4, 4, 196, 17}}, {window.CheckBox2, {4, 24, 196, 17}}, {window.BitBtn1, {4, 44, 95, 26}},
+        {window.BitBtn2, {105, 44, 95, 26}}, {window.BitBtn3, {4, 74, 95, 26}},    {window.BitBtn4, {105, 74, 95, 26}}};
+    for (const auto& [control, place] : places)
+        EXPECT_EQ(control->geometry(), place) << control->objectName().toStdString();
     window.resize(400, 500);
-    EXPECT_EQ(window.Panel1->geometry(), QRect(0, 437, 400, 63)) << "the panel keeps to the bottom edge";
-    EXPECT_EQ(window.Memo1->geometry(), QRect(0, 0, 400, 437));
-    EXPECT_EQ(window.BitBtn4->pos(), QPoint(105, 34));
+    EXPECT_EQ(window.Panel1->geometry(), QRect(0, 397, 400, 103)) << "the panel keeps to the bottom edge";
+    EXPECT_EQ(window.Memo1->geometry(), QRect(0, 0, 400, 397));
+    EXPECT_EQ(window.BitBtn4->pos(), QPoint(105, 74));
 
     const FontChoice font = window.DocumentFont();
     EXPECT_EQ(font.font.family(), "MS Sans Serif");
@@ -165,6 +177,27 @@ TEST_F(QuizDocumentWindow, AnEditedDocumentIsSavedAsEdited)
               "Name: \xC3\xA9<&>");
     const std::string html = saveAs(path("edited.html"));
     EXPECT_NE(html.find("\r\nName: \xC3\xA9<&><br>\r\n</font></body>"), std::string::npos) << "nothing escaped";
+}
+
+TEST_F(QuizDocumentWindow, AWorksheetIsSavedWithItsKeyAndSavingStartsInTheFolderSavedInLast)
+{
+    openDocument(twoQuestionQuiz()).BitBtn4->click(); // cancelled, which keeps nothing
+    document->CheckBox1->click();
+    document->CheckBox2->click();
+    EXPECT_EQ(saveAs(path("sheet.txt")),
+              "Quiz\r\nName: ______  Date: ______\r\n\r\n"
+              "1-) 3 + 5 = ?\r\na)8  b)2  c)3  d)4\r\n\r\n2-) 8 : 4 = ?\r\na)2  b)1  c)4  d)3\r\n"
+              "\r\nAnswers\r\n1-) a)8\r\n2-) a)2\r\n");
+    EXPECT_NE(saveAs(path("sheet.htm")).find("a)2  b)1  c)4  d)3<br>\r\n</div>\r\n<br>\r\nAnswers<br>\r\n1-) a)8<br>"),
+              std::string::npos);
+    openDocument(twoQuestionQuiz()).BitBtn4->click(); // the next run, with the same store
+    store->WriteString("Quiz", "Save Folder", path("gone").toStdString());
+    document->BitBtn4->click();
+    QStringList folders;
+    for (const FileDialogRequest& request : dialogs->saveRequests)
+        folders.push_back(request.folder);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(folders, (QStringList{documents, documents, folder.path(), folder.path(), documents}));
 }
 
 TEST_F(QuizDocumentWindow, AnEmptyDocumentSavesAnEmptyTextFile)

@@ -28,7 +28,7 @@ protected:
     {
         return {.store = *store, .pack = *pack, .dialogs = *dialogs, .random = source ? *source : *random};
     }
-    TForm3::Services documentServices() { return {.pack = *pack, .dialogs = *dialogs}; }
+    TForm3::Services documentServices() { return {.store = *store, .pack = *pack, .dialogs = *dialogs}; }
 
     // A document window holding these lines, shown.
     TForm3& openDocument(const std::vector<std::string>& lines)

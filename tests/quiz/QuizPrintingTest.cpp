@@ -4,10 +4,12 @@
 
 #include "QuizFixture.h"
 
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -131,6 +133,32 @@ TEST_F(QuizPrinting, ALongDocumentBreaksIntoPagesByTheLineHeight)
     const auto chosen = printedPages(2, 2);
     ASSERT_EQ(chosen.size(), 1u) << "only the page chosen in the print dialog";
     EXPECT_EQ(chosen[0], pages[1]);
+}
+
+TEST_F(QuizPrinting, InSixteenPointsAQuestionIsPartedFromItsChoicesUnlessPrintedAsAWorksheet)
+{
+    Lines quiz;
+    for (int n = 1; n <= 40; ++n)
+        quiz.insert(quiz.end(), {std::to_string(n) + "-) 2 x 3 = ?", "a)6  b)5", ""});
+    TForm3& window = openDocument(quiz);
+    dialogs->fontAnswers.push_back(FontChoice{QFont(window.DocumentFont().font.family(), 16), QColor(Qt::black)});
+    window.BitBtn1->click();
+    auto pages = printedPages();
+    EXPECT_EQ(pages.at(0).back(), "15-) 2 x 3 = ?");
+    EXPECT_EQ(pages.at(1).front(), "a)6 b)5");
+    window.CheckBox1->click();
+    window.CheckBox2->click();
+    pages = printedPages();
+    EXPECT_EQ(Lines(pages.at(0).begin(), pages.at(0).begin() + 2), (Lines{"Quiz", "Name: ______ Date: ______"}));
+    for (const Lines& page : pages)
+        EXPECT_FALSE(page.back().ends_with("= ?")) << page.back() << " ends a page";
+    EXPECT_EQ(pages.back().back(), "40-) a)6") << "the answer key ends the worksheet";
+    QProcess reader; // where the first word stands: 15 mm from the left and the top, in points
+    reader.start(QStandardPaths::findExecutable("pdftotext"), {"-bbox", folder.filePath("quiz.pdf"), "-"});
+    EXPECT_TRUE(reader.waitForFinished(30000));
+    const auto corner = QRegularExpression(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)")re").match(reader.readAll());
+    EXPECT_NEAR(corner.captured(1).toDouble(), 15 * 72 / 25.4, 2);
+    EXPECT_NEAR(corner.captured(2).toDouble(), 15 * 72 / 25.4, 2);
 }
 
 TEST_F(QuizPrinting, AFailingPrinterIsReportedAndTheDocumentStays)

@@ -1,10 +1,12 @@
 // Saves pictures of the composer and of a document window holding a composed quiz into the
 // build folder (screenshots/quiz-*.png), with the same 40-question quiz printed to PDF and
-// saved as a web page beside them, for a person to look at. It checks only that each was made.
+// saved as a web page beside them, for a person to look at, and the window and print again as a
+// worksheet. It checks only that each was made.
 
 #include "QuizFixture.h"
 #include "Screenshots.h"
 
+#include <QCheckBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
@@ -43,6 +45,17 @@ TEST_F(QuizScreenshots, ComposerDocumentPrintAndPage)
     EXPECT_TRUE(dialogs->errors.isEmpty());
     EXPECT_TRUE(QFile::exists(file("quiz-printed.pdf")));
     EXPECT_TRUE(QFile::exists(file("quiz-saved.htm")));
+    // The same quiz as a worksheet with its answer key.
+    document.CheckBox1->click();
+    document.CheckBox2->click();
+    EXPECT_TRUE(document.grab().save(file("quiz-worksheet.png")));
+    dialogs->printerAnswers.push_back([](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file("quiz-worksheet.pdf"));
+        return true;
+    });
+    document.BitBtn3->click();
+    EXPECT_TRUE(dialogs->errors.isEmpty() && QFile::exists(file("quiz-worksheet.pdf")));
 }
 
 } // namespace
