@@ -63,7 +63,7 @@ void attachMenuWindows(TForm1& mainWindow, const ProgramServices& services)
                             .pupil = {},
                             .openQuizDocument =
                                 [services](const std::vector<std::string>& lines) {
-                                    TForm3 document({.pack = services.pack, .dialogs = services.dialogs},
+                                    TForm3 document({.store = services.store, .pack = services.pack, .dialogs = services.dialogs},
                                                     QApplication::activeModalWidget());
                                     document.SetLines(lines);
                                     document.exec();

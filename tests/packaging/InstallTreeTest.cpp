@@ -48,6 +48,8 @@ std::map<fs::path, Expected> expectedTree()
         {"usr/lib/calcora/calcora", {Kind::Program, {}}},
         // Sound, loaded by the program after its first frame.
         {"usr/lib/calcora/calcora_sound.so", {Kind::Module, {}}},
+        // The progress window, loaded when it is first opened.
+        {"usr/lib/calcora/calcora_progress.so", {Kind::Module, {}}},
         {"usr/share/applications/" + id + ".desktop", {Kind::Copy, "src/app/" + id + ".desktop"}},
         {"usr/share/metainfo/" + id + ".metainfo.xml", {Kind::Copy, "share/metainfo/" + id + ".metainfo.xml"}},
         {"usr/share/doc/calcora/LICENSE", {Kind::Copy, "LICENSE"}},
