@@ -46,7 +46,7 @@ namespace {
 constexpr int kChartDays = 30;
 constexpr int kChosenWrongShown = 20;
 constexpr std::size_t kWorksheetFacts = 20;
-constexpr QSize kOpeningSize(760, 560);
+constexpr QSize kOpeningSize(820, 620);
 
 constexpr PackLine kOperationNames[] = {PackLine::Addition, PackLine::Subtraction, PackLine::Multiplication,
                                         PackLine::Division};
@@ -131,7 +131,7 @@ void ProgressWindow::createControls()
 
     DayChart = new QChartView(this);
     DayChart->setObjectName("DayChart");
-    DayChart->setMinimumHeight(170);
+    DayChart->setMinimumHeight(200);
     DayChart->setRenderHint(QPainter::Antialiasing);
     DayChart->setAccessibleName(text(PackLine::AnswersPerDay));
 
@@ -185,6 +185,7 @@ void ProgressWindow::createControls()
     buttons->addWidget(CloseButton);
     auto* all = new QVBoxLayout(this);
     all->addLayout(grid);
+    all->addWidget(heading(PackLine::AnswersPerDay, DayChart));
     all->addWidget(DayChart, 1);
     all->addLayout(settings);
     all->addLayout(buttons);
@@ -270,25 +271,31 @@ void ProgressWindow::ShowHistory()
         *right << day.right;
         *wrong << day.wrong;
         most = std::max(most, day.right + day.wrong);
-        dayLabels << QString::fromStdString(isoDate(day.day).substr(8));
+        // Every fifth day by its day of the month, counting back from today; the others by a name
+        // of their own that shows nothing, as each category must have its own name.
+        dayLabels << ((today - day.day) % 5 == 0 ? QString::number(std::stoi(isoDate(day.day).substr(8)))
+                                                 : QString(dayLabels.size() + 1, QChar(0x200B)));
     }
     auto* series = new QStackedBarSeries;
     series->append(right);
     series->append(wrong);
     auto* chart = new QChart;
     chart->addSeries(series);
-    chart->setTitle(text(PackLine::AnswersPerDay));
     chart->setAnimationOptions(QChart::NoAnimation);
     auto* dayAxis = new QBarCategoryAxis;
     dayAxis->append(dayLabels);
+    dayAxis->setTruncateLabels(false);
+
     chart->addAxis(dayAxis, Qt::AlignBottom);
     series->attachAxis(dayAxis);
     auto* countAxis = new QValueAxis;
-    countAxis->setRange(0, std::max(most, 5));
+    countAxis->setRange(0, std::max(most, 4));
+    countAxis->applyNiceNumbers();
     countAxis->setLabelFormat("%d");
     chart->addAxis(countAxis, Qt::AlignLeft);
     series->attachAxis(countAxis);
     chart->legend()->setAlignment(Qt::AlignRight);
+    chart->setMargins(QMargins(2, 2, 2, 2));
     QChart* previous = DayChart->chart();
     DayChart->setChart(chart);
     delete previous;

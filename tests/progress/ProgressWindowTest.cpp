@@ -136,6 +136,7 @@ TEST_F(ProgressWindowTest, ShowsEachFactsMasteryTheFiguresTheDaysAndTheWrongChoi
     EXPECT_EQ(bars->barSets()[1]->at(26), 1) << "and 1 wrong";
     EXPECT_EQ(bars->barSets()[1]->at(29), 2) << "today's misses";
     control<QTabBar>("OperationTabs")->setCurrentIndex(2);
+    QTest::qWait(50); // the chart lays itself out in its own time
     EXPECT_TRUE(saveScreenshot(*progress, "progress-1-multiplication"));
 }
 
