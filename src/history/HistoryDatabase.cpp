@@ -50,6 +50,17 @@ QSqlQuery run(QSqlDatabase& database, const QString& statement, const std::vecto
     return query;
 }
 
+// The first value of a statement's first row; the statement is done with at once, so that it
+// holds no lock a moment longer (an unfinished read would keep another writer out, and keep
+// this connection from writing while another waits).
+QVariant single(QSqlDatabase& database, const QString& statement)
+{
+    QSqlQuery query = run(database, statement);
+    const QVariant value = query.next() ? query.value(0) : QVariant();
+    query.finish();
+    return value;
+}
+
 [[noreturn]] void notAHistory(const std::string& path)
 {
     throw HistoryProblem("Calcora cannot keep the answers in " + path
@@ -107,10 +118,18 @@ HistoryDatabase::HistoryDatabase(const std::string& path, Access access) : path_
     if (!database_.open())
         cannotKeep(path, reasonOf(database_.lastError()));
 
+    // The version and whether the file holds anything, read together: another Calcora may be
+    // making the file this moment, and the two must come from the same state of it.
     int version = 0;
+    bool holdsTables = false;
     try {
-        QSqlQuery query = run(database_, "PRAGMA user_version");
-        version = query.next() ? query.value(0).toInt() : 0;
+        QSqlQuery query = run(database_, "SELECT (SELECT user_version FROM pragma_user_version),"
+                                         " (SELECT COUNT(*) FROM sqlite_master)");
+        if (query.next()) {
+            version = query.value(0).toInt();
+            holdsTables = query.value(1).toInt() != 0;
+        }
+        query.finish();
     } catch (const SqlFailure&) {
         notAHistory(path);
     }
@@ -122,8 +141,7 @@ HistoryDatabase::HistoryDatabase(const std::string& path, Access access) : path_
         }
         writable_ = access == Access::Write;
         if (version == 0) {
-            QSqlQuery tables = run(database_, "SELECT COUNT(*) FROM sqlite_master");
-            if (tables.next() && tables.value(0).toInt() != 0)
+            if (holdsTables)
                 notAHistory(path);
             if (!writable_)
                 return; // an empty file: nothing to read yet
@@ -131,7 +149,9 @@ HistoryDatabase::HistoryDatabase(const std::string& path, Access access) : path_
         }
         if (writable_) {
             // A checkpoint can take long: with the log in a file of its own, commits stay short.
-            run(database_, "PRAGMA journal_mode=WAL");
+            // The file keeps the mode; it is set once, by whoever made the file.
+            if (single(database_, "PRAGMA journal_mode").toString() != "wal")
+                single(database_, "PRAGMA journal_mode=WAL");
             run(database_, "PRAGMA synchronous=NORMAL");
         }
         readDevice();
@@ -152,8 +172,7 @@ void HistoryDatabase::makeSchema()
     run(database_, "BEGIN IMMEDIATE");
     try {
         // Another Calcora may have made it a moment ago.
-        QSqlQuery version = run(database_, "PRAGMA user_version");
-        if (version.next() && version.value(0).toInt() == 0) {
+        if (single(database_, "PRAGMA user_version").toInt() == 0) {
             for (const char* statement : kSchema)
                 run(database_, statement);
             run(database_, "INSERT INTO meta (name, value) VALUES ('device', ?)", {sql(newDeviceId())});
@@ -168,8 +187,7 @@ void HistoryDatabase::makeSchema()
 
 void HistoryDatabase::readDevice()
 {
-    QSqlQuery query = run(database_, "SELECT value FROM meta WHERE name = 'device'");
-    device_ = query.next() ? query.value(0).toString().toStdString() : std::string();
+    device_ = single(database_, "SELECT value FROM meta WHERE name = 'device'").toString().toStdString();
 }
 
 void HistoryDatabase::append(const std::vector<Answer>& answers)
@@ -185,6 +203,7 @@ void HistoryDatabase::append(const std::vector<Answer>& answers)
     try {
         QSqlQuery last = run(database_, "SELECT COALESCE(MAX(seq), 0) FROM answers WHERE device = ?", {sql(device_)});
         long long seq = last.next() ? last.value(0).toLongLong() : 0;
+        last.finish();
         QSqlQuery insert(database_);
         insert.prepare("INSERT INTO answers (device, seq, pupil, at, operation, level, a, b, answer, choices, chosen,"
                        " correct, first_press, ms, threshold_ms) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
@@ -263,7 +282,9 @@ FactState HistoryDatabase::factState(const std::string& pupil, const Fact& fact)
                           QString("SELECT %1 FROM fact_states WHERE pupil = ? AND operation = ? AND a = ? AND b = ?")
                               .arg(kStateColumns),
                           {sql(pupil), fact.operation, fact.a, fact.b});
-    return query.next() ? stateOfRow(query) : FactState{};
+    const FactState state = query.next() ? stateOfRow(query) : FactState{};
+    query.finish();
+    return state;
 }
 
 std::map<Fact, FactState> HistoryDatabase::factStates(const std::string& pupil, int operation)

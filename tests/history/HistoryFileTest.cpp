@@ -144,10 +144,17 @@ TEST_F(HistoryTest, TwoCalcorasRecordingAtOnceLoseNothing)
     {
         History first(historyPath());
         History second(historyPath());
+        QSignalSpy firstTold(&first, &History::problem);
+        QSignalSpy secondTold(&second, &History::problem);
         for (int press = 0; press < 200; ++press) {
             first.record(pressOf(Addition, 1 + press % 9, 1, 2, true, 800, dayStart() + press));
             second.record(pressOf(Multiplication, 1 + press % 9, 2, 2, true, 800, dayStart() + press));
         }
+        first.flush();
+        second.flush();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(firstTold.size() + secondTold.size(), 0) << "neither is kept out: "
+            << (firstTold.empty() ? secondTold : firstTold).value(0).value(0).toString().toStdString();
     }
     HistoryFile file(historyPath());
     EXPECT_EQ(file.value("SELECT COUNT(*) || ' ' || MIN(seq) || ' ' || MAX(seq) FROM answers"), "400 1 400");
