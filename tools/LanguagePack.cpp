@@ -189,6 +189,24 @@ constexpr std::array<std::string_view, kPackLinesKnown - 67> laterGermanTexts = 
     "Lösungen",                         // 98 heading of the answer key
     "Name",                             // 99 the worksheet's fields
     "Datum",                            // 100
+    "Kind wechseln",                    // 101 pupils
+    "Wer übt?",                         // 102
+    "Hinzufügen",                       // 103
+    "Umbenennen",                       // 104
+    "Entfernen",                        // 105
+    "Dieses Kind entfernen? Seine Antworten bleiben auf diesem Computer.", // 106
+    "Ein Name hat 1 bis 40 Zeichen, und kein anderes Kind hat ihn.", // 107
+    "Kind",                             // 108
+    "Dieser Computer",                  // 109 the progress window's two views
+    "Die Klasse",                       // 110
+    "Braucht heute Hilfe",              // 111
+    "Klassenzimmer",                    // 112 the classroom's settings
+    "Kinder",                           // 113
+    "Größe",                            // 114
+    "wie entworfen",                    // 115
+    "ganzer Bildschirm",                // 116
+    "Die Größe ändert sich beim nächsten Start von Calcora.", // 117
+    "Klassendatenbank",                 // 118
 };
 
 Bytes packFile(std::span<const std::string_view> texts, std::span<const std::string_view> laterTexts)

@@ -30,6 +30,13 @@ inline constexpr const char* kPractice = "Practice";
 inline constexpr const char* kWeakFacts = "Weak Facts";
 inline constexpr const char* kFluencyMark = "Fluency Mark";
 
+// The classroom: pupils on one computer, the class's database on the school's server, and the
+// size of every window. None is written before the teacher sets it.
+inline constexpr const char* kPupils = "Pupils";              // switch, section Interface
+inline constexpr const char* kPupilsLocked = "Pupils Locked"; // switch, set by hand
+inline constexpr const char* kClassDatabase = "Class Database"; // a libpq connection string
+inline constexpr const char* kSize = "Size";                  // "100", "150", "200" or "Fill"
+
 inline constexpr const char* kYes = "Yes";
 inline constexpr const char* kNo = "No";
 

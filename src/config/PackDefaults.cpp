@@ -44,6 +44,24 @@ constexpr std::array<std::string_view, kPackLinesKnown - kFirstLaterLine> kLater
     "Answers",                          // 98 heading of the answer key
     "Name",                             // 99 the worksheet's fields
     "Date",                             // 100
+    "Change Pupil",                     // 101 pupils
+    "Who is practising?",               // 102
+    "Add",                              // 103
+    "Rename",                           // 104
+    "Remove",                           // 105
+    "Remove this pupil? The pupil's answers stay on this computer.", // 106
+    "A name has 1 to 40 characters, and no other pupil has it.", // 107
+    "Pupil",                            // 108
+    "This computer",                    // 109 the progress window's two views
+    "The class",                        // 110
+    "Needs help today",                 // 111
+    "Classroom",                        // 112 the classroom's settings
+    "Pupils",                           // 113
+    "Size",                             // 114
+    "as designed",                      // 115
+    "fill the screen",                  // 116
+    "The size changes when Calcora starts again.", // 117
+    "Class database",                   // 118
 };
 
 } // namespace

@@ -109,7 +109,26 @@ enum class PackLine : int {
     KeyHeading = 98,
     NameField = 99,
     DateField = 100,
+    // Pupils, the class, and the classroom's settings.
+    ChangePupil = 101,
+    WhoIsPractising = 102,
+    AddPupil = 103,
+    RenamePupil = 104,
+    RemovePupil = 105,
+    RemovePupilQuestion = 106,
+    PupilNameRule = 107,
+    PupilWord = 108,            // the column of the class view
+    ThisComputer = 109,
+    TheClass = 110,
+    NeedsHelpToday = 111,
+    Classroom = 112,
+    PupilsSetting = 113,
+    SizeSetting = 114,
+    SizeAsDesigned = 115,
+    SizeFillScreen = 116,
+    SizeTakesEffect = 117,
+    ClassDatabaseWord = 118,
 };
 
 // One past the last line the program knows.
-inline constexpr int kPackLinesKnown = 101;
+inline constexpr int kPackLinesKnown = 119;
