@@ -8,6 +8,7 @@
 #include "DialogFrame.h"
 #include "DisplayText.h"
 #include "ErrorBox.h"
+#include "PupilNames.h"
 #include "ProgramDirectory.h"
 #include "SoundPlayer.h"
 #include "WindowValues.h"
@@ -145,7 +146,9 @@ void TForm6::FormShow()
 
 QString TForm6::TotalLine(PackLine caption, const char* statsValue) const
 {
-    const std::string count = services_.store.ReadString(kStats, statsValue, "");
+    // A pupil who has not answered yet has no totals in the store.
+    const TotalPlace place = totalPlace(services_.pupil, statsValue);
+    const std::string count = services_.store.ReadString(place.section, place.name, services_.pupil.empty() ? "" : "0");
     return packText(services_.pack, caption) + ": <b>" + displayText(count) + "</b>";
 }
 

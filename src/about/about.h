@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <string>
+
 class ClickSpot;
 class ConfigStore;
 class Dialogs;
@@ -14,9 +16,10 @@ class QLabel;
 class QPushButton;
 class TCRPanel;
 
-// The about window: the program's icon, the credits scrolling in a panel with the pupil's
-// totals of right and wrong answers at their end, and an OK button. Holding a mouse button
-// down on the credits holds them still. A spot on the icon plays a little sound.
+// The about window: the program's icon, the credits scrolling in a panel with the totals of
+// right and wrong answers (the practising pupil's, with pupils on) at their end, and an OK
+// button. Holding a mouse button down on the credits holds them still. A spot on the icon plays
+// a little sound.
 class TForm6 : public QDialog {
     Q_OBJECT
 
@@ -27,6 +30,7 @@ public:
         LanguagePack& pack;
         Dialogs& dialogs;
         SoundPlayer& sounds;
+        std::string pupil; // whose totals are shown: empty for the computer's own
     };
 
     explicit TForm6(const Services& services, QWidget* parent = nullptr);

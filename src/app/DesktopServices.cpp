@@ -37,5 +37,6 @@ DesktopServices::~DesktopServices() = default;
 ProgramServices DesktopServices::services()
 {
     return {.store = store_, .pack = pack_, .appearance = appearance_, .dialogs = *dialogs_,
-            .sounds = sounds_, .shell = *shell_, .random = random_, .history = history_, .clock = *clock_};
+            .sounds = sounds_, .shell = *shell_, .random = random_, .history = history_, .clock = *clock_,
+            .pupils = pupils_};
 }

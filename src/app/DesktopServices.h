@@ -6,6 +6,7 @@
 #include "History.h"
 #include "LanguagePack.h"
 #include "PendingWrites.h"
+#include "Pupils.h"
 #include "ProgramServices.h"
 #include "RandomSource.h"
 
@@ -18,7 +19,8 @@ class Shell;
 // start-up writes held back until keepStartupValues), the language pack, the appearance, Qt's
 // dialogs, sounds that load after the first frame, the desktop's shell, a random source seeded
 // when the main window is first shown, the system's clock, and the history of every answer in
-// the user's data folder, which tells its one problem, if any, in an error box.
+// the user's data folder, which tells its one problem, if any, in an error box; and the pupils who
+// share the computer.
 class DesktopServices {
 public:
     DesktopServices();
@@ -40,4 +42,5 @@ private:
     SeededRandom random_;
     std::unique_ptr<Clock> clock_;
     History history_;
+    Pupils pupils_{store_, history_};
 };

@@ -6,6 +6,7 @@ class ConfigStore;
 class Dialogs;
 class History;
 class LanguagePack;
+class Pupils;
 class RandomSource;
 class Shell;
 class SoundPlayer;
@@ -22,4 +23,5 @@ struct ProgramServices {
     RandomSource& random;
     History& history;
     Clock& clock;
+    Pupils& pupils;
 };

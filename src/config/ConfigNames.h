@@ -36,6 +36,11 @@ inline constexpr const char* kPupils = "Pupils";              // switch, section
 inline constexpr const char* kPupilsLocked = "Pupils Locked"; // switch, set by hand
 inline constexpr const char* kClassDatabase = "Class Database"; // a libpq connection string
 inline constexpr const char* kSize = "Size";                  // "100", "150", "200" or "Fill"
+// Section Pupils: the names of this computer's pupils, and the class's as the class database
+// last gave them, one per line; section "Pupil Totals": each pupil's right and wrong answers.
+inline constexpr const char* kPupilNames = "Names";
+inline constexpr const char* kClassPupilNames = "Class Names";
+inline constexpr const char* kPupilTotals = "Pupil Totals";
 
 inline constexpr const char* kYes = "Yes";
 inline constexpr const char* kNo = "No";

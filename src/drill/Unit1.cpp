@@ -12,6 +12,7 @@
 #include "SoundPlayer.h"
 #include "WindowValues.h"
 #include "OvoWallPaperBMP.h"
+#include "Pupils.h"
 #include "PackDefaults.h"
 #include "ScreenCentre.h"
 #include "QuestionGenerator.h"
@@ -200,6 +201,8 @@ void TForm1::createControls()
     CheckforUpdate1 = item("CheckforUpdate1");
     About1 = item("About1");
     Progress1 = item("Progress1");
+    ChangePupil1 = item("ChangePupil1");
+    Classroom1 = item("Classroom1");
     // The pictures are loaded when the menu first opens: the first frame does not show them.
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::GiveMenuPictures, Qt::SingleShotConnection);
 
@@ -239,6 +242,8 @@ void TForm1::connectHandlers()
     connectGuarded(dialogs, CheckforUpdate1, &QAction::triggered, this, &TForm1::CheckforUpdate1Click);
     connectGuarded(dialogs, About1, &QAction::triggered, this, &TForm1::About1Click);
     connectGuarded(dialogs, Progress1, &QAction::triggered, this, &TForm1::Progress1Click);
+    connectGuarded(dialogs, ChangePupil1, &QAction::triggered, this, &TForm1::ChangePupil1Click);
+    connectGuarded(dialogs, Classroom1, &QAction::triggered, this, &TForm1::Classroom1Click);
     // A screen reader presses the link label through its link.
     connectGuarded(dialogs, Label7, &QLabel::linkActivated, this, &TForm1::Label7Click);
     connectGuardedTimer(dialogs, Timer1, this, &TForm1::Timer1Timer);
@@ -248,7 +253,9 @@ void TForm1::connectHandlers()
 
     // What other windows change, the main window applies.
     Appearance& appearance = services_.appearance;
-    connect(&appearance, &Appearance::titleChanged, this, &QWidget::setWindowTitle);
+    connect(&appearance, &Appearance::titleChanged, this, &TForm1::ShowTitle);
+    connect(&services_.pupils, &Pupils::currentChanged, this, &TForm1::ShowTitle);
+    connect(&services_.pupils, &Pupils::namesChanged, this, &TForm1::ShowPupilMenuItem);
     connect(&appearance, &Appearance::backgroundChanged, this, &TForm1::ApplyBackground);
     connect(&appearance, &Appearance::textColorsChanged, this, &TForm1::ApplyTextColors);
     connect(&appearance, &Appearance::languageChanged, this, [this] { guarded(services_.dialogs, [this] { Recaption(); }); });
@@ -270,6 +277,7 @@ void TForm1::FormCreate()
         [&] { HizayaGir(); },
         [&] { ShowOperationMenu(); },
         [&] { SetMenuCaptions(); },
+        [&] { ShowPupilMenuItem(); },
     });
     Label7->move(width() - Label7->width(), 0);
 }
@@ -288,6 +296,18 @@ void TForm1::FormShow()
 void TForm1::ApplyBackground(const QImage& background)
 {
     OvoWallPaperBMP1->setBitmap(&background);
+}
+
+void TForm1::ShowTitle()
+{
+    const std::string& pupil = services_.pupils.current();
+    const QString title = services_.appearance.title();
+    setWindowTitle(pupil.empty() ? title : title + " - " + displayText(pupil));
+}
+
+void TForm1::ShowPupilMenuItem()
+{
+    ChangePupil1->setVisible(services_.pupils.enabled());
 }
 
 void TForm1::ApplyTextColors(const QColor& text, const QColor& shadow)
@@ -352,6 +372,8 @@ void TForm1::GiveMenuPictures()
         {CheckforUpdate1, QStyle::SP_BrowserReload},
         {About1, QStyle::SP_MessageBoxInformation},
         {Progress1, QStyle::SP_FileDialogInfoView},
+        {ChangePupil1, QStyle::SP_DirHomeIcon},
+        {Classroom1, QStyle::SP_ComputerIcon},
     };
     for (const auto& [item, picture] : pictures)
         item->setIcon(style()->standardIcon(picture));
@@ -363,7 +385,9 @@ void TForm1::SetMenuCaptions()
     Settings1->setText(text(PackLine::Settings) + "...");
     CheckforUpdate1->setText(text(PackLine::CheckForUpdates) + "...");
     About1->setText(text(PackLine::About) + "...");
-    Progress1->setText(displayText(packLineOrEnglish(services_.pack, PackLine::Progress)) + "...");
+    for (const auto& [item, line] : {std::pair{Progress1, PackLine::Progress}, std::pair{ChangePupil1, PackLine::ChangePupil},
+                                     std::pair{Classroom1, PackLine::Classroom}})
+        item->setText(displayText(packLineOrEnglish(services_.pack, line)) + "...");
     // Each item gets a letter that chooses it from the keyboard, unless the pack marks its own.
     const QList<QAction*> items = PopupMenu1->actions();
     std::vector<std::u32string> captions;
@@ -459,7 +483,7 @@ void TForm1::ParkFocus()
 
 void TForm1::SetMenuWindow(MenuItem item, std::function<void()> open)
 {
-    QAction* const items[] = {GenerateaQuiz1, Settings1, CheckforUpdate1, About1, Progress1};
+    QAction* const items[] = {GenerateaQuiz1, Settings1, CheckforUpdate1, About1, Progress1, ChangePupil1, Classroom1};
     QAction* action = items[static_cast<int>(item)];
     action->setEnabled(static_cast<bool>(open));
     menuWindows_[action] = std::move(open);
@@ -476,6 +500,8 @@ void TForm1::Settings1Click() { OpenMenuWindow(Settings1); }
 void TForm1::CheckforUpdate1Click() { OpenMenuWindow(CheckforUpdate1); }
 void TForm1::About1Click() { OpenMenuWindow(About1); }
 void TForm1::Progress1Click() { OpenMenuWindow(Progress1); }
+void TForm1::ChangePupil1Click() { OpenMenuWindow(ChangePupil1); }
+void TForm1::Classroom1Click() { OpenMenuWindow(Classroom1); }
 
 void TForm1::PlaySound(const std::string& soundValue)
 {

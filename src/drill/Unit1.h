@@ -19,6 +19,7 @@ class ConfigStore;
 class Dialogs;
 class LanguagePack;
 class History;
+class Pupils;
 class QAction;
 class QLabel;
 class QMenu;
@@ -50,10 +51,11 @@ public:
         RandomSource& random;
         History& history;
         Clock& clock;
+        Pupils& pupils;
     };
 
-    // The pop-up menu's items, in their order.
-    enum class MenuItem { MakeQuiz, Settings, CheckForUpdates, About, Progress };
+    // The pop-up menu's items, in their order. Change Pupil is in view while pupils are on.
+    enum class MenuItem { MakeQuiz, Settings, CheckForUpdates, About, Progress, ChangePupil, Classroom };
 
     explicit TForm1(const Services& services, QWidget* parent = nullptr);
 
@@ -104,6 +106,8 @@ private:
     void CheckforUpdate1Click();
     void About1Click();
     void Progress1Click();
+    void ChangePupil1Click();
+    void Classroom1Click();
 
     void Label7MouseDown();
     void Label7MouseUp();
@@ -160,6 +164,8 @@ private:
     QAction* CheckforUpdate1;
     QAction* About1;
     QAction* Progress1;
+    QAction* ChangePupil1;
+    QAction* Classroom1;
 
     void createControls();
     void connectHandlers();
@@ -201,6 +207,9 @@ private:
     // What the appearance tells of the windows that changed it.
     void ApplyBackground(const QImage& background);
     void ApplyTextColors(const QColor& text, const QColor& shadow);
+    // The title: the appearance's, followed by the name of the pupil who is practising.
+    void ShowTitle();
+    void ShowPupilMenuItem();
 
     Services services_;
     std::map<QAction*, std::function<void()>> menuWindows_;

@@ -11,6 +11,8 @@
 #include "DisplayText.h"
 #include "History.h"
 #include "IntegerText.h"
+#include "PupilNames.h"
+#include "Pupils.h"
 #include "QuestionGenerator.h"
 #include "ScreenReader.h"
 #include "WindowValues.h"
@@ -25,9 +27,10 @@ namespace {
 
 // Adds one to a stored total; a text that is no 32-bit whole number starts again at 1. Read
 // and written in one step of the store, so another running instance cannot lose a count.
-void countOneMore(ConfigStore& store, const char* total)
+void countOneMore(ConfigStore& store, const std::string& pupil, const char* total)
 {
-    store.ChangeString(kStats, total, [](const std::string& stored) {
+    const TotalPlace place = totalPlace(pupil, total);
+    store.ChangeString(place.section, place.name, [](const std::string& stored) {
         const auto count = TryStrToInt(stored);
         const std::int64_t next = count ? std::int64_t{*count} + 1 : 1;
         return std::to_string(next);
@@ -55,7 +58,7 @@ void TForm1::StartRound()
     missedComeBack_ = {};
     if (PractisingWeakFacts() && CurrentLevel == 1) {
         const int operation = CurrentOperation >= 1 && CurrentOperation <= 3 ? CurrentOperation : 4;
-        weakFacts_.emplace(operation, services_.history.factStates("", operation),
+        weakFacts_.emplace(operation, services_.history.factStates(services_.pupils.current(), operation),
                            dayOf(services_.clock.utcMilliseconds()));
     }
 }
@@ -140,6 +143,7 @@ void TForm1::KeepPress(int position)
     answer->firstPress = !std::exchange(questionPressed_, true);
     answer->milliseconds = questionPaintedAt_ >= 0 ? clock.steadyMilliseconds() - questionPaintedAt_ : 0;
     answer->markMilliseconds = FluencyMarkMilliseconds();
+    answer->pupil = services_.pupils.current();
     services_.history.record(*answer);
     if (!answer->firstPress || !PractisingWeakFacts())
         return;
@@ -161,14 +165,14 @@ void TForm1::Correct()
     ShowVerdict(PackLine::Correct, kCorrectForegroundColor, kCorrectBackgroundColor);
     Button12->setEnabled(true);
     Button12->setDefault(true);
-    countOneMore(services_.store, kCorrect);
+    countOneMore(services_.store, services_.pupils.current(), kCorrect);
     PlaySound(soundValueName(5));
 }
 
 void TForm1::Wrong()
 {
     ShowVerdict(PackLine::Wrong, kWrongForegroundColor, kWrongBackgroundColor);
-    countOneMore(services_.store, kWrong);
+    countOneMore(services_.store, services_.pupils.current(), kWrong);
     PlaySound(soundValueName(4));
 }
 

@@ -4,6 +4,7 @@
 #include "ProgramPaths.h"
 
 #include <QMetaObject>
+#include <QScopeGuard>
 
 #include <chrono>
 #include <optional>
@@ -48,13 +49,35 @@ void History::flush()
 
 void History::forget()
 {
+    {
+        // What was handed over and not yet written goes with the rest, and so do answers being
+        // written this moment should their writing fail.
+        const std::lock_guard lock(mutex_);
+        waiting_.clear();
+        forgetting_ = true;
+    }
+    const auto forgotten = qScopeGuard([this] {
+        const std::lock_guard lock(mutex_);
+        forgetting_ = false;
+    });
+    change([](HistoryDatabase& file) { file.forget(); });
+}
+
+void History::renamePupil(const std::string& from, const std::string& to)
+{
+    change([from, to](HistoryDatabase& file) { file.renamePupil(from, to); });
+}
+
+void History::change(std::function<void(HistoryDatabase&)> step)
+{
     std::unique_lock lock(mutex_);
-    forgetAsked_ = true;
-    forgetFailure_.reset();
+    changed_.wait(lock, [this] { return !change_; });
+    change_ = std::move(step);
+    changeFailure_.reset();
     changed_.notify_all();
-    changed_.wait(lock, [this] { return !forgetAsked_; });
-    if (forgetFailure_)
-        throw HistoryProblem(*forgetFailure_);
+    changed_.wait(lock, [this] { return !change_; });
+    if (changeFailure_)
+        throw HistoryProblem(*changeFailure_);
 }
 
 std::map<Fact, FactState> History::factStates(const std::string& pupil, int operation) const
@@ -100,21 +123,20 @@ void History::write()
     };
     std::unique_lock lock(mutex_);
     for (;;) {
-        if (forgetAsked_) {
-            // What was handed over and not yet written goes with the rest.
-            waiting_.clear();
+        // A change comes after the answers handed over before it, unless the file is failing.
+        if (change_ && (waiting_.empty() || Clock::now() < retryAt)) {
             lock.unlock();
-            const auto failure = onFile([](HistoryDatabase& file) { file.forget(); });
+            const auto failure = onFile(change_);
             lock.lock();
-            forgetFailure_ = failure;
-            forgetAsked_ = false;
+            changeFailure_ = failure;
+            change_ = nullptr;
             changed_.notify_all();
             continue;
         }
         if (waiting_.empty()) {
             if (stopping_)
                 return;
-            changed_.wait(lock, [this] { return stopping_ || !waiting_.empty() || forgetAsked_; });
+            changed_.wait(lock, [this] { return stopping_ || !waiting_.empty() || change_; });
             continue;
         }
         if (Clock::now() < retryAt) {
@@ -125,7 +147,7 @@ void History::write()
                 lastTry = true;
                 retryAt = Clock::now();
             } else {
-                changed_.wait_until(lock, retryAt, [this] { return stopping_ || forgetAsked_; });
+                changed_.wait_until(lock, retryAt, [this] { return stopping_ || change_; });
             }
             continue;
         }
@@ -138,7 +160,7 @@ void History::write()
             tell(*failure);
         lock.lock();
         writing_ = 0;
-        if (failure && !forgetAsked_) {
+        if (failure && !forgetting_) {
             waiting_.insert(waiting_.begin(), batch.begin(), batch.end());
             retryAt = Clock::now() + retryAfter_;
             if (stopping_ && lastTry)

@@ -7,11 +7,14 @@
 #include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
+
+class HistoryDatabase;
 
 // Every answer kept, in the history file. The drill only hands an answer over: a thread of the
 // history's own, with a connection of its own, writes it, at once, so that what is handed over
@@ -40,6 +43,9 @@ public:
     // Removes every answer and fact state, those handed over a moment ago too; the answers
     // after it are a new device's. Throws HistoryProblem when the file cannot be changed.
     void forget();
+    // Gives a pupil's answers and fact states, those handed over a moment ago too, another
+    // name. Throws HistoryProblem when the file cannot be changed.
+    void renamePupil(const std::string& from, const std::string& to);
 
     // What is known of a pupil's level-1 facts of an operation, as the file holds it now (read
     // on the caller's thread; empty when there is no file or it cannot be read).
@@ -53,6 +59,8 @@ signals:
 private:
     void write();
     void tell(const std::string& sentence);
+    // Runs a change of the whole file on the writer, after what was handed over before it.
+    void change(std::function<void(HistoryDatabase&)> step);
 
     const std::string path_;
     const std::chrono::milliseconds retryAfter_;
@@ -61,9 +69,10 @@ private:
     std::deque<Answer> waiting_; // guarded by mutex_
     std::size_t writing_ = 0;    // answers taken from waiting_ and being written; guarded
     bool stopping_ = false;      // guarded
-    // A forget() waiting for the writer, and how it went (empty: done); guarded.
-    bool forgetAsked_ = false;
-    std::optional<std::string> forgetFailure_;
+    // A change waiting for the writer, and how it went (empty: done); guarded.
+    std::function<void(HistoryDatabase&)> change_;
+    std::optional<std::string> changeFailure_;
+    bool forgetting_ = false;    // guarded
     bool told_ = false;          // guarded
     std::thread writer_;
 };

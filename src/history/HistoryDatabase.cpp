@@ -258,6 +258,27 @@ void HistoryDatabase::forget()
     }
 }
 
+void HistoryDatabase::renamePupil(const std::string& from, const std::string& to)
+{
+    if (!writable_)
+        throw HistoryProblem("The answers in " + path_ + " were kept by a newer Calcora: this one shows them, but "
+                             "changes nothing there");
+    try {
+        run(database_, "BEGIN IMMEDIATE");
+        try {
+            run(database_, "UPDATE answers SET pupil = ? WHERE pupil = ?", {sql(to), sql(from)});
+            run(database_, "UPDATE OR REPLACE fact_states SET pupil = ? WHERE pupil = ?", {sql(to), sql(from)});
+            run(database_, "COMMIT");
+        } catch (const SqlFailure&) {
+            database_.exec("ROLLBACK");
+            throw;
+        }
+    } catch (const SqlFailure& failure) {
+        throw HistoryProblem("Calcora could not give " + from + "'s answers in " + path_ + " the name " + to + " ("
+                             + failure.reason + ")");
+    }
+}
+
 namespace {
 
 FactState stateOfRow(const QSqlQuery& row)

@@ -45,6 +45,9 @@ public:
     void append(const std::vector<Answer>& answers);
     // Removes every answer and fact state; the next answers are a new device's.
     void forget();
+    // Gives a pupil's answers and fact states another name; a pupil of that name who had fact
+    // states of their own keeps the renamed pupil's instead. Throws HistoryProblem.
+    void renamePupil(const std::string& from, const std::string& to);
 
     // What is known of a pupil's level-1 facts of an operation.
     std::map<Fact, FactState> factStates(const std::string& pupil, int operation);

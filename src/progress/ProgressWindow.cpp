@@ -80,6 +80,18 @@ void ProgressWindow::createControls()
 {
     setWindowTitle(text(PackLine::Progress));
 
+    PupilChoice = new QComboBox(this);
+    PupilChoice->setObjectName("PupilChoice");
+    PupilChoice->setAccessibleName(text(PackLine::PupilWord));
+    for (const std::string& name : services_.pupils) {
+        PupilChoice->addItem(displayText(name), QByteArray::fromStdString(name));
+        if (name == services_.pupil)
+            PupilChoice->setCurrentIndex(PupilChoice->count() - 1);
+    }
+    PupilChoice->setVisible(!services_.pupils.empty());
+    if (!services_.pupils.empty())
+        services_.pupil = PupilChoice->currentData().toByteArray().toStdString();
+
     OperationTabs = new QTabBar(this);
     OperationTabs->setObjectName("OperationTabs");
     for (const PackLine name : kOperationNames)
@@ -184,12 +196,20 @@ void ProgressWindow::createControls()
     buttons->addStretch();
     buttons->addWidget(CloseButton);
     auto* all = new QVBoxLayout(this);
+    if (!services_.pupils.empty()) {
+        auto* pupil = new QHBoxLayout;
+        pupil->addWidget(heading(PackLine::PupilWord, PupilChoice));
+        pupil->addWidget(PupilChoice);
+        pupil->addStretch();
+        all->addLayout(pupil);
+    }
     all->addLayout(grid);
     all->addWidget(heading(PackLine::AnswersPerDay, DayChart));
     all->addWidget(DayChart, 1);
     all->addLayout(settings);
     all->addLayout(buttons);
 
+    setTabOrder(PupilChoice, OperationTabs);
     setTabOrder(OperationTabs, FactGrid);
     setTabOrder(FactGrid, LevelFigures);
     setTabOrder(LevelFigures, ChosenWrong);
@@ -204,6 +224,7 @@ void ProgressWindow::createControls()
 void ProgressWindow::connectHandlers()
 {
     Dialogs& dialogs = services_.dialogs;
+    connectGuarded(dialogs, PupilChoice, &QComboBox::activated, this, &ProgressWindow::PupilChoiceChange);
     connectGuarded(dialogs, OperationTabs, &QTabBar::currentChanged, this, &ProgressWindow::ShowOperation);
     connectGuarded(dialogs, PracticeChoice, &QComboBox::activated, this, &ProgressWindow::PracticeChoiceChange);
     connectGuarded(dialogs, MarkChoice, &QComboBox::activated, this, &ProgressWindow::MarkChoiceChange);
@@ -305,6 +326,12 @@ void ProgressWindow::ShowOperation()
 {
     factGridModel_->setSummaries(reader_ ? factSummaries(*reader_, services_.pupil, operation())
                                          : unansweredFacts(operation()));
+}
+
+void ProgressWindow::PupilChoiceChange()
+{
+    services_.pupil = PupilChoice->currentData().toByteArray().toStdString();
+    ShowHistory();
 }
 
 void ProgressWindow::PracticeChoiceChange()

@@ -26,7 +26,8 @@ class QTableView;
 class QTableWidget;
 class RandomSource;
 
-// What a teacher or a parent reads of a pupil's answers at a glance: for each operation a grid
+// What a teacher or a parent reads of a pupil's answers at a glance (with pupils on, of the
+// pupil chosen at the top): for each operation a grid
 // of its level-1 facts coloured and marked by how far each is mastered, the figures of every
 // operation and level, a chart of the answers of the last 30 days, and the wrong answers chosen
 // most. From here the practice is set (at random, or bringing weak facts back, and the fluency
@@ -45,6 +46,9 @@ public:
         RandomSource& random;
         History& history;
         Clock& clock;
+        // With pupils on, their names and whose answers are shown first; with pupils off, no
+        // names and the computer's one pupil, who has no name.
+        std::vector<std::string> pupils;
         std::string pupil;
         std::function<void(const std::vector<std::string>& quizLines)> openQuizDocument;
     };
@@ -58,6 +62,7 @@ private:
     // Reads the history afresh and shows it.
     void ShowHistory();
     void ShowOperation();
+    void PupilChoiceChange();
     void ShowPracticeSettings();
     void PracticeChoiceChange();
     void MarkChoiceChange();
@@ -69,6 +74,7 @@ private:
 
     Services services_;
     std::unique_ptr<HistoryDatabase> reader_; // null while there is no history to read
+    QComboBox* PupilChoice;
     QTabBar* OperationTabs;
     QTableView* FactGrid;
     FactGridModel* factGridModel_;

@@ -49,7 +49,8 @@ TEST_F(StartupStore, AStoreThatCannotBeUsedIsNamedOnceAndTheProgramRunsOnDefault
         PendingWrites userStore(std::make_unique<FileConfigStore>(unusable.path.string()));
         ProgramServices program = services();
         ProgramServices withUserStore{userStore, program.pack, program.appearance, program.dialogs,
-                                      program.sounds, program.shell, program.random, program.history, program.clock};
+                                      program.sounds, program.shell, program.random, program.history, program.clock,
+                                      program.pupils};
         dialogs->errors.clear();
 
         prepareUserStore(userStore);
@@ -81,7 +82,8 @@ TEST_F(StartupStore, AFirstStartWritesItsValuesAfterTheFirstFrame)
     PendingWrites userStore(openUserStore());
     ProgramServices program = services();
     ProgramServices withUserStore{userStore, program.pack, program.appearance, program.dialogs,
-                                  program.sounds, program.shell, program.random, program.history, program.clock};
+                                  program.sounds, program.shell, program.random, program.history, program.clock,
+                                  program.pupils};
     prepareUserStore(userStore);
     TForm1 window(mainWindowServices(withUserStore));
     afterFirstPaint(window, [&] { keepStartupValues(userStore, *dialogs); });

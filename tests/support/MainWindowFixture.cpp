@@ -85,7 +85,8 @@ MainWindowFixture::~MainWindowFixture()
 ProgramServices MainWindowFixture::services()
 {
     return {.store = *store, .pack = *pack, .appearance = *appearance, .dialogs = *dialogs,
-            .sounds = *sounds, .shell = *shell, .random = *random, .history = *history, .clock = *clock};
+            .sounds = *sounds, .shell = *shell, .random = *random, .history = *history, .clock = *clock,
+            .pupils = *pupils};
 }
 
 MainWindowControls& MainWindowFixture::createWindow(RandomSource* source)
@@ -94,7 +95,7 @@ MainWindowControls& MainWindowFixture::createWindow(RandomSource* source)
     ProgramServices made = services();
     mainWindow = std::make_unique<TForm1>(mainWindowServices(
         {made.store, made.pack, made.appearance, made.dialogs, made.sounds, made.shell, source ? *source : made.random,
-         made.history, made.clock}));
+         made.history, made.clock, made.pupils}));
     form = std::make_unique<MainWindowControls>(*mainWindow);
     mainWindow->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(mainWindow.get()));

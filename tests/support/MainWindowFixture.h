@@ -5,6 +5,7 @@
 #include "LanguagePack.h"
 #include "MemoryConfigStore.h"
 #include "ProgramServices.h"
+#include "Pupils.h"
 #include "RecordingShell.h"
 #include "RecordingSoundPlayer.h"
 #include "ScriptedClock.h"
@@ -108,6 +109,7 @@ protected:
     // The answers, kept in a folder of the test's own.
     TemporaryFolder historyFolder;
     std::unique_ptr<History> history = std::make_unique<History>(historyFolder.filePath("history.sqlite"));
+    std::unique_ptr<Pupils> pupils = std::make_unique<Pupils>(*store, *history);
     std::unique_ptr<TForm1> mainWindow;
     std::unique_ptr<MainWindowControls> form;
 };
