@@ -3,7 +3,7 @@
 # all. A window library that links another, directly or through what it links, stops the
 # configuration here.
 set(calcora_window_libraries calcora_drill calcora_quiz calcora_settings calcora_update calcora_about
-    calcora_progress)
+    calcora_progress calcora_classroom)
 
 # Every library `target` links, followed through the libraries it names.
 function(calcora_linked_libraries target result)

@@ -1,9 +1,12 @@
 #include "MenuWindows.h"
 
 #include "AppError.h"
+#include "ClassroomWindow.h"
+#include "PupilChooser.h"
 #include "ProgramDirectory.h"
 #include "ProgressModule.h"
 #include "ProgramServices.h"
+#include "Pupils.h"
 #include "UserFolders.h"
 #include "about.h"
 #include "print.h"
@@ -17,7 +20,8 @@ TForm1::Services mainWindowServices(const ProgramServices& services)
 {
     return {.store = services.store, .pack = services.pack, .appearance = services.appearance,
             .dialogs = services.dialogs, .sounds = services.sounds, .shell = services.shell,
-            .random = services.random, .history = services.history, .clock = services.clock};
+            .random = services.random, .history = services.history, .clock = services.clock,
+            .pupils = services.pupils};
 }
 
 namespace {
@@ -33,7 +37,19 @@ InstallFolders installFolders()
     }
 }
 
+void choosePupil(QWidget* parent, const ProgramServices& services)
+{
+    PupilChooser chooser({.pupils = services.pupils, .pack = services.pack, .dialogs = services.dialogs}, parent);
+    chooser.exec();
+}
+
 } // namespace
+
+void askWhoIsPractising(TForm1& mainWindow, const ProgramServices& services)
+{
+    if (services.pupils.enabled())
+        choosePupil(&mainWindow, services);
+}
 
 void attachMenuWindows(TForm1& mainWindow, const ProgramServices& services)
 {
@@ -60,7 +76,8 @@ void attachMenuWindows(TForm1& mainWindow, const ProgramServices& services)
     mainWindow.SetMenuWindow(Item::Progress, [&mainWindow, services] {
         showProgressWindow({.store = services.store, .pack = services.pack, .dialogs = services.dialogs,
                             .random = services.random, .history = services.history, .clock = services.clock,
-                            .pupil = {},
+                            .pupils = services.pupils.enabled() ? services.pupils.names() : std::vector<std::string>{},
+                            .pupil = services.pupils.current(),
                             .openQuizDocument =
                                 [services](const std::vector<std::string>& lines) {
                                     TForm3 document({.store = services.store, .pack = services.pack, .dialogs = services.dialogs},
@@ -70,9 +87,20 @@ void attachMenuWindows(TForm1& mainWindow, const ProgramServices& services)
                                 }},
                            &mainWindow);
     });
+    mainWindow.SetMenuWindow(Item::ChangePupil, [&mainWindow, services] { choosePupil(&mainWindow, services); });
+    mainWindow.SetMenuWindow(Item::Classroom, [&mainWindow, services] {
+        const bool hadPupils = services.pupils.enabled();
+        ClassroomWindow classroom({.store = services.store, .pack = services.pack, .dialogs = services.dialogs},
+                                  &mainWindow);
+        if (classroom.exec() != QDialog::Accepted)
+            return;
+        services.pupils.settingsChanged();
+        if (!hadPupils)
+            askWhoIsPractising(mainWindow, services);
+    });
     mainWindow.SetMenuWindow(Item::About, [&mainWindow, services] {
         TForm6 about({.store = services.store, .pack = services.pack, .dialogs = services.dialogs,
-                      .sounds = services.sounds},
+                      .sounds = services.sounds, .pupil = services.pupils.current()},
                      &mainWindow);
         about.exec();
     });

@@ -11,3 +11,6 @@ TForm1::Services mainWindowServices(const ProgramServices& services);
 // uses: each item creates a new instance of its window, shows it modally and waits until it
 // closes.
 void attachMenuWindows(TForm1& mainWindow, const ProgramServices& services);
+
+// With pupils on, asks who is practising, as the program does when it starts.
+void askWhoIsPractising(TForm1& mainWindow, const ProgramServices& services);

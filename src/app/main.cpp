@@ -2,16 +2,37 @@
 // and run until it closes. Every value is written when it changes, so nothing is saved at exit.
 
 #include "DesktopServices.h"
+#include "DisplayText.h"
 #include "ErrorBox.h"
 #include "FirstPaint.h"
+#include "FullScreenStage.h"
 #include "HTTPGetSession.h"
 #include "MenuWindows.h"
 #include "Startup.h"
+#include "StoredScale.h"
 
 #include <QApplication>
+#include <QScreen>
+
+#include <memory>
+
+namespace {
+
+// The full-screen stage's close button's words, in the pack's language where the pack has them.
+QString closeText(const LanguagePack& pack)
+{
+    try {
+        return displayText(pack.Get(PackLine::Close));
+    } catch (const AppError&) {
+        return "Close";
+    }
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    const ScreenScale scale = applyStoredScale(argc, argv);
     QApplication application(argc, argv);
     const FetchSession fetchSession;
     prepareApplication(application);
@@ -28,8 +49,17 @@ int main(int argc, char* argv[])
             desktop.sounds().load();
             guarded(services.dialogs, [] { installApplicationIcon(); });
             guarded(services.dialogs, [&] { keepStartupValues(desktop.store(), services.dialogs); });
+            guarded(services.dialogs, [&] { askWhoIsPractising(mainWindow, services); });
         });
-        mainWindow.show();
+        std::unique_ptr<FullScreenStage> stage;
+        if (scale.fillScreen) {
+            stage = std::make_unique<FullScreenStage>(mainWindow, closeText(services.pack));
+            // A desktop without a window manager does not make a window full screen by itself.
+            stage->setGeometry(stage->screen()->geometry());
+            stage->showFullScreen();
+        } else {
+            mainWindow.show();
+        }
         exitCode = QApplication::exec();
     }
     // A window closed before it was ever painted still leaves its start-up values kept.

@@ -22,7 +22,7 @@ protected:
     {
         // Events already on their way may still pass here once the filter is removed.
         if (!fired_ && event->type() == QEvent::Paint && watched->isWidgetType()
-            && static_cast<QWidget*>(watched)->window() == &window_) {
+            && (watched == &window_ || window_.isAncestorOf(static_cast<QWidget*>(watched)))) {
             fired_ = true;
             qApp->removeEventFilter(this);
             // Once the paint itself is done.
