@@ -207,6 +207,8 @@ constexpr std::array<std::string_view, kPackLinesKnown - 67> laterGermanTexts = 
     "ganzer Bildschirm",                // 116
     "Die Größe ändert sich beim nächsten Start von Calcora.", // 117
     "Klassendatenbank",                 // 118
+    "Die Antworten der Klasse werden gelesen ...", // 119
+    "Antworten gespeichert:",           // 120
 };
 
 Bytes packFile(std::span<const std::string_view> texts, std::span<const std::string_view> laterTexts)

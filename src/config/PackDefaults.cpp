@@ -62,6 +62,8 @@ constexpr std::array<std::string_view, kPackLinesKnown - kFirstLaterLine> kLater
     "fill the screen",                  // 116
     "The size changes when Calcora starts again.", // 117
     "Class database",                   // 118
+    "Reading the class's answers...",   // 119
+    "Answers saved:",                   // 120
 };
 
 } // namespace

@@ -128,7 +128,9 @@ enum class PackLine : int {
     SizeFillScreen = 116,
     SizeTakesEffect = 117,
     ClassDatabaseWord = 118,
+    ReadingClass = 119,         // the class view while the server counts
+    ClassAnswersSaved = 120,    // followed by their number
 };
 
 // One past the last line the program knows.
-inline constexpr int kPackLinesKnown = 119;
+inline constexpr int kPackLinesKnown = 121;
