@@ -9,7 +9,10 @@ constexpr auto kPatience = std::chrono::seconds(30);
 
 // Each pupil's level-1 facts of an operation: how many first presses, whether the fact was
 // ever fluent, and the last three first presses, oldest first. "Fast" and "fluent" are the
-// rules of Mastery.h: right within the mark; at least two fast of three tries, on two days.
+// rules of Mastery.h: right within the mark; two fast of the last three tries, on two days.
+// One pass over the first presses in their order, as the index keeps them: each press sees the
+// two before it (lag), so whether the fact was fluent after it is known there, and the fact's
+// last press carries the last three.
 constexpr const char* kMasteryQuery = R"(
 WITH presses AS (
     SELECT pupil, a, b, at, device, seq, correct, ms, threshold_ms,
@@ -18,28 +21,31 @@ WITH presses AS (
     FROM answers
     WHERE operation = $1 AND level = 1 AND first_press AND pupil IN (SELECT name FROM pupils)
       AND a BETWEEN 1 AND 9 AND b BETWEEN 1 AND 9
-), windowed AS (
-    SELECT *,
-           count(*) FILTER (WHERE fast) OVER three AS fast_tries,
-           min(day) FILTER (WHERE fast) OVER three AS first_fast_day,
-           max(day) FILTER (WHERE fast) OVER three AS last_fast_day,
+), tries AS (
+    SELECT pupil, a, b, correct, ms, threshold_ms, day,
+           lag(correct, 1) OVER in_order AS correct1, lag(correct, 2) OVER in_order AS correct2,
+           lag(ms, 1) OVER in_order AS ms1, lag(ms, 2) OVER in_order AS ms2,
+           lag(threshold_ms, 1) OVER in_order AS mark1, lag(threshold_ms, 2) OVER in_order AS mark2,
+           lag(day, 1) OVER in_order AS day1, lag(day, 2) OVER in_order AS day2,
+           (fast AND lag(fast, 1) OVER in_order AND day <> lag(day, 1) OVER in_order)
+           OR (fast AND lag(fast, 2) OVER in_order AND day <> lag(day, 2) OVER in_order)
+           OR (lag(fast, 1) OVER in_order AND lag(fast, 2) OVER in_order
+               AND lag(day, 1) OVER in_order <> lag(day, 2) OVER in_order) AS fluent,
            row_number() OVER in_order AS nth
     FROM presses
-    WINDOW in_order AS (PARTITION BY pupil, a, b ORDER BY at, device, seq),
-           three AS (in_order ROWS 2 PRECEDING)
+    WINDOW in_order AS (PARTITION BY pupil, a, b ORDER BY at, device, seq)
 ), judged AS (
-    SELECT *,
-           count(*) OVER whole AS asked,
-           bool_or(fast_tries >= 2 AND last_fast_day > first_fast_day) OVER whole AS ever_fluent
-    FROM windowed
+    SELECT *, count(*) OVER whole AS asked, COALESCE(bool_or(fluent) OVER whole, false) AS ever_fluent
+    FROM tries
     WINDOW whole AS (PARTITION BY pupil, a, b)
 )
-SELECT pupil, a, b, max(asked), bool_or(ever_fluent),
-       array_agg(correct ORDER BY nth), array_agg(ms ORDER BY nth),
-       array_agg(threshold_ms ORDER BY nth), array_agg(day ORDER BY nth)
+SELECT pupil, a, b, asked, ever_fluent,
+       (ARRAY[correct2, correct1, correct])[4 - least(asked, 3):3],
+       (ARRAY[ms2, ms1, ms])[4 - least(asked, 3):3],
+       (ARRAY[mark2, mark1, threshold_ms])[4 - least(asked, 3):3],
+       (ARRAY[day2, day1, day])[4 - least(asked, 3):3]
 FROM judged
-WHERE nth > asked - 3
-GROUP BY pupil, a, b)";
+WHERE nth = asked)";
 
 // Each pupil's answers of a day, and how many of them were wrong.
 constexpr const char* kDayQuery = R"(
