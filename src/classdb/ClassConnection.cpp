@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <charconv>
 #include <string_view>
+#include <utility>
 
 namespace {
 

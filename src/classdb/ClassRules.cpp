@@ -180,8 +180,8 @@ std::string schemaSentence(std::optional<int> version)
 
 std::string notAllowedSentence(const std::string& login, const std::string& reason)
 {
-    return "The login " + login + " may not do this in the class database: it is not in the role calcora_pupil or "
-        "calcora_teacher (" + reason + ")";
+    return "The class database does not let the login " + login + " do this (" + reason
+        + "): a pupil's computer needs a login in the role calcora_pupil, the teacher one in calcora_teacher";
 }
 
 std::string lostSentence(const std::string& server, const std::string& reason)

@@ -25,7 +25,8 @@ class ClassSync : public QObject {
 
 public:
     // `historyPath`: history.sqlite, written by the program's History. `connection`: the store's
-    // libpq connection text (the value Class Database of the section Interface).
+    // libpq connection text (the value Class Database of the section Interface); made only when
+    // that value is not empty, since libpq reads an empty text as the local server.
     ClassSync(std::string historyPath, std::string connection,
               std::chrono::milliseconds interval = std::chrono::seconds(5));
     // Stops the thread within a moment, whatever the server does.

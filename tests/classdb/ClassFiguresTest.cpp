@@ -101,7 +101,7 @@ TEST_F(ClassDatabaseTest, TheClassFiguresAreWhatEachPupilsComputerWorksOut)
         readClassFigures(server.connection("ada_pc"), 3, today, 5);
         ADD_FAILURE() << "a pupil's computer read the answers";
     } catch (const ClassDatabaseProblem& problem) {
-        EXPECT_TRUE(problem.message().starts_with("The login ada_pc may not do this")) << problem.message();
+        EXPECT_TRUE(problem.message().starts_with("The class database does not let the login ada_pc do this")) << problem.message();
     }
 }
 
