@@ -8,11 +8,14 @@
 # desktop-file-utils: the installed menu entry and metainfo are checked as a software centre
 # would read them. libqt6sql6-sqlite: Qt SQL's SQLite driver, which keeps every answer (Qt SQL
 # only recommends its drivers, so it is named); qt6-charts-dev: the progress window's chart, whose
-# CMake files ask for Qt OpenGL's (libqt6opengl6-dev).
+# CMake files ask for Qt OpenGL's (libqt6opengl6-dev). libpq-dev: the class database's libpq
+# header (the program opens libpq5, which it brings, only when a class database is configured).
 BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev
-    libgl-dev fonts-dejavu-core libcurl4-openssl-dev libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev)
-TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils nginx-light openssl appstream desktop-file-utils)
-BENCH_PACKAGES=(libbenchmark-dev time xvfb)
+    libgl-dev fonts-dejavu-core libcurl4-openssl-dev libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev libpq-dev)
+# postgresql-15: the class database's tests and benchmarks run a PostgreSQL server of their own
+# (initdb, pg_ctl, and psql from postgresql-client-15, which it brings).
+TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils nginx-light openssl appstream desktop-file-utils postgresql-15)
+BENCH_PACKAGES=(libbenchmark-dev time xvfb postgresql-15)
 # libFuzzer comes with clang's runtime.
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 # The Windows cross-build of the plain core and its tests under Wine: MinGW-w64's compilers

@@ -137,6 +137,14 @@ std::string choicesText(const std::array<long long, 4>& choices)
     return text;
 }
 
+const std::vector<std::string>& answerColumns()
+{
+    static const std::vector<std::string> columns = {
+        "device", "seq", "pupil", "at", "operation", "level", "a", "b", "answer", "choices", "chosen", "correct",
+        "first_press", "ms", "threshold_ms"};
+    return columns;
+}
+
 std::string csvRecord(const std::vector<std::string>& fields)
 {
     std::string record;

@@ -44,6 +44,9 @@ Day dayOf(std::int64_t utcMilliseconds);
 std::string isoDate(Day day);
 std::optional<Day> parseIsoDate(std::string_view text);
 
+// The columns of the table "answers" in their order, as a CSV export's header names them.
+const std::vector<std::string>& answerColumns();
+
 // "12,2,4,6" and back.
 std::string choicesText(const std::array<long long, 4>& choices);
 

@@ -125,9 +125,7 @@ std::vector<ChosenWrong> chosenWrong(HistoryDatabase& history, const std::string
 std::size_t exportAnswers(HistoryDatabase& history, const std::string& pupil,
                           const std::function<void(const std::string& record)>& out)
 {
-    static const std::vector<std::string> columns = {
-        "device", "seq", "pupil", "at", "operation", "level", "a", "b", "answer", "choices", "chosen", "correct",
-        "first_press", "ms", "threshold_ms"};
+    const std::vector<std::string>& columns = answerColumns();
     out(csvRecord(columns));
     if (history.device().empty())
         return 0;
