@@ -68,6 +68,16 @@ std::string textOf(const char* text)
 
 } // namespace
 
+std::optional<std::string> connectionTextProblem(const std::string& connection)
+{
+    try {
+        refuseTextWithPassword(library(), connection);
+        return std::nullopt;
+    } catch (const ClassDatabaseProblem& problem) {
+        return problem.message();
+    }
+}
+
 ClassConnection::ClassConnection(const std::string& connection, std::chrono::milliseconds patience,
                                  std::function<bool()> stop)
     : pq_(&library()), patience_(patience), stop_(std::move(stop))

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,11 @@ struct pg_result;
 
 // Thrown out of any wait of a connection whose owner asked it to stop.
 struct ClassConnectionStopped {};
+
+// Why a connection text cannot be used as it stands, in the sentence a teacher is told: libpq
+// is not installed, cannot read it, or finds a password in it, which belongs in ~/.pgpass and
+// never in the store. Nothing when it can; the server is not asked.
+std::optional<std::string> connectionTextProblem(const std::string& connection);
 
 // One connection to the class database through libpq, never blocking longer than a moment:
 // libpq is driven without blocking and every wait is a poll of its socket in short slices, so

@@ -74,9 +74,10 @@ std::string utcMoment(Day day)
 
 } // namespace
 
-ClassFigures readClassFigures(const std::string& connection, int operation, Day today, int chosenCount)
+ClassFigures readClassFigures(const std::string& connection, int operation, Day today, int chosenCount,
+                              std::function<bool()> stop)
 {
-    ClassConnection server(connection, kPatience);
+    ClassConnection server(connection, kPatience, std::move(stop));
     server.checkSchema();
     std::vector<std::string> pupils;
     const ClassConnection::Rows names = server.query("SELECT name FROM pupils ORDER BY name");
@@ -112,9 +113,10 @@ ClassFigures readClassFigures(const std::string& connection, int operation, Day 
     return figures;
 }
 
-std::size_t exportClassAnswers(const std::string& connection, const std::function<void(const std::string& record)>& out)
+std::size_t exportClassAnswers(const std::string& connection, const std::function<void(const std::string& record)>& out,
+                               std::function<bool()> stop)
 {
-    ClassConnection server(connection, kPatience);
+    ClassConnection server(connection, kPatience, std::move(stop));
     server.checkSchema();
     const std::vector<std::string>& columns = answerColumns();
     out(csvRecord(columns));

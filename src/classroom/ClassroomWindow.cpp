@@ -80,7 +80,7 @@ void ClassroomWindow::ShowStoredValues()
 void ClassroomWindow::OkButtonClick()
 {
     const std::string connection = ClassDatabaseBox->text().trimmed().toStdString();
-    if (const auto problem = connectionStringProblem(connection)) {
+    if (const auto problem = connection.empty() ? std::nullopt : connectionTextProblem(connection)) {
         showErrorBox(services_.dialogs, *problem);
         ClassDatabaseBox->setFocus();
         return;

@@ -158,6 +158,8 @@ void History::write()
         const auto failure = onFile([&batch](HistoryDatabase& file) { file.append(batch); });
         if (failure)
             tell(*failure);
+        else
+            emit written();
         lock.lock();
         writing_ = 0;
         if (failure && !forgetting_) {

@@ -55,6 +55,8 @@ signals:
     // Once per run, on the thread that made the history: the first sentence that tells why the
     // answers cannot be kept.
     void problem(const QString& sentence);
+    // On the history's own thread, each time answers have been written to the file.
+    void written();
 
 private:
     void write();
