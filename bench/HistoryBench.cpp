@@ -95,7 +95,7 @@ void BM_OpeningTheProgressWindowOver100000Answers(benchmark::State& state)
     const auto clock = createSystemClock();
     for (auto _ : state) {
         ProgressWindow window({.store = store, .pack = pack, .dialogs = *dialogs, .random = random, .history = history,
-                               .clock = *clock, .pupils = {}, .pupil = {}, .openQuizDocument = {}});
+                               .clock = *clock, .pupils = {}, .pupil = {}, .classConnection = {}, .classStatus = {}, .openQuizDocument = {}});
         window.show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window.grab());

@@ -21,6 +21,18 @@ std::string historyPath()
 
 } // namespace
 
+void followClassPupils(ClassLink& link, Pupils& pupils, Dialogs& dialogs)
+{
+    QObject::connect(&link, &ClassLink::pupilsChanged, &pupils, [&pupils, &dialogs](const QStringList& names) {
+        guarded(dialogs, [&] {
+            std::vector<std::string> list;
+            for (const QString& name : names)
+                list.push_back(name.toStdString());
+            pupils.takeClassList(list);
+        });
+    });
+}
+
 DesktopServices::DesktopServices()
     : store_(openUserStore())
     , dialogs_(createQtDialogs())
@@ -30,6 +42,7 @@ DesktopServices::DesktopServices()
 {
     QObject::connect(&history_, &History::problem, &history_,
                      [this](const QString& sentence) { showErrorBox(*dialogs_, sentence.toStdString()); });
+    followClassPupils(classLink_, pupils_, *dialogs_);
 }
 
 DesktopServices::~DesktopServices() = default;
@@ -38,5 +51,5 @@ ProgramServices DesktopServices::services()
 {
     return {.store = store_, .pack = pack_, .appearance = appearance_, .dialogs = *dialogs_,
             .sounds = sounds_, .shell = *shell_, .random = random_, .history = history_, .clock = *clock_,
-            .pupils = pupils_};
+            .pupils = pupils_, .classLink = classLink_};
 }

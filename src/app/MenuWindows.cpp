@@ -1,6 +1,7 @@
 #include "MenuWindows.h"
 
 #include "AppError.h"
+#include "ClassLink.h"
 #include "ClassroomWindow.h"
 #include "PupilChooser.h"
 #include "ProgramDirectory.h"
@@ -78,6 +79,8 @@ void attachMenuWindows(TForm1& mainWindow, const ProgramServices& services)
                             .random = services.random, .history = services.history, .clock = services.clock,
                             .pupils = services.pupils.enabled() ? services.pupils.names() : std::vector<std::string>{},
                             .pupil = services.pupils.current(),
+                            .classConnection = services.classLink.connection(),
+                            .classStatus = [&link = services.classLink] { return link.status(); },
                             .openQuizDocument =
                                 [services](const std::vector<std::string>& lines) {
                                     TForm3 document({.store = services.store, .pack = services.pack, .dialogs = services.dialogs},
@@ -95,6 +98,7 @@ void attachMenuWindows(TForm1& mainWindow, const ProgramServices& services)
         if (classroom.exec() != QDialog::Accepted)
             return;
         services.pupils.settingsChanged();
+        services.classLink.start();
         if (!hadPupils)
             askWhoIsPractising(mainWindow, services);
     });

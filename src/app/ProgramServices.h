@@ -1,6 +1,7 @@
 #pragma once
 
 class Appearance;
+class ClassLink;
 class Clock;
 class ConfigStore;
 class Dialogs;
@@ -24,4 +25,5 @@ struct ProgramServices {
     History& history;
     Clock& clock;
     Pupils& pupils;
+    ClassLink& classLink;
 };

@@ -2,6 +2,7 @@
 // and run until it closes. Every value is written when it changes, so nothing is saved at exit.
 
 #include "DesktopServices.h"
+#include "ClassLink.h"
 #include "DisplayText.h"
 #include "ErrorBox.h"
 #include "FirstPaint.h"
@@ -49,6 +50,7 @@ int main(int argc, char* argv[])
             desktop.sounds().load();
             guarded(services.dialogs, [] { installApplicationIcon(); });
             guarded(services.dialogs, [&] { keepStartupValues(desktop.store(), services.dialogs); });
+            guarded(services.dialogs, [&] { services.classLink.start(); });
             guarded(services.dialogs, [&] { askWhoIsPractising(mainWindow, services); });
         });
         std::unique_ptr<FullScreenStage> stage;

@@ -1,5 +1,6 @@
 #include "ProgressWindow.h"
 
+#include "ClassView.h"
 #include "Clock.h"
 #include "ConfigNames.h"
 #include "ConfigStore.h"
@@ -32,10 +33,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedBarSeries>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
@@ -91,6 +94,16 @@ void ProgressWindow::createControls()
     PupilChoice->setVisible(!services_.pupils.empty());
     if (!services_.pupils.empty())
         services_.pupil = PupilChoice->currentData().toByteArray().toStdString();
+
+    ViewChoice = new QComboBox(this);
+    ViewChoice->setObjectName("ViewChoice");
+    ViewChoice->addItems({text(PackLine::ThisComputer), text(PackLine::TheClass)});
+    ViewChoice->setAccessibleName(text(PackLine::ClassDatabaseWord));
+    ClassStatusLine = new QLabel(this);
+    ClassStatusLine->setObjectName("ClassStatusLine");
+    ClassStatusLine->setWordWrap(true);
+    ViewPages = new QStackedWidget(this);
+    ViewPages->setObjectName("ViewPages");
 
     OperationTabs = new QTabBar(this);
     OperationTabs->setObjectName("OperationTabs");
@@ -195,21 +208,39 @@ void ProgressWindow::createControls()
     buttons->addWidget(ForgetButton);
     buttons->addStretch();
     buttons->addWidget(CloseButton);
+    auto* computer = new QWidget(this);
+    computer->setObjectName("ComputerView");
+    auto* computerLayout = new QVBoxLayout(computer);
+    computerLayout->setContentsMargins(0, 0, 0, 0);
+    computerLayout->addLayout(grid);
+    computerLayout->addWidget(heading(PackLine::AnswersPerDay, DayChart));
+    computerLayout->addWidget(DayChart, 1);
+    ViewPages->addWidget(computer);
+
+    const bool withClass = !services_.classConnection.empty();
     auto* all = new QVBoxLayout(this);
-    if (!services_.pupils.empty()) {
-        auto* pupil = new QHBoxLayout;
-        pupil->addWidget(heading(PackLine::PupilWord, PupilChoice));
-        pupil->addWidget(PupilChoice);
-        pupil->addStretch();
-        all->addLayout(pupil);
+    if (!services_.pupils.empty() || withClass) {
+        auto* top = new QHBoxLayout;
+        if (!services_.pupils.empty()) {
+            top->addWidget(heading(PackLine::PupilWord, PupilChoice));
+            top->addWidget(PupilChoice);
+            top->addSpacing(16);
+        }
+        if (withClass)
+            top->addWidget(ViewChoice);
+        top->addStretch();
+        all->addLayout(top);
     }
-    all->addLayout(grid);
-    all->addWidget(heading(PackLine::AnswersPerDay, DayChart));
-    all->addWidget(DayChart, 1);
+    if (withClass)
+        all->addWidget(ClassStatusLine);
+    ViewChoice->setVisible(withClass);
+    ClassStatusLine->setVisible(withClass);
+    all->addWidget(ViewPages, 1);
     all->addLayout(settings);
     all->addLayout(buttons);
 
-    setTabOrder(PupilChoice, OperationTabs);
+    setTabOrder(PupilChoice, ViewChoice);
+    setTabOrder(ViewChoice, OperationTabs);
     setTabOrder(OperationTabs, FactGrid);
     setTabOrder(FactGrid, LevelFigures);
     setTabOrder(LevelFigures, ChosenWrong);
@@ -225,6 +256,15 @@ void ProgressWindow::connectHandlers()
 {
     Dialogs& dialogs = services_.dialogs;
     connectGuarded(dialogs, PupilChoice, &QComboBox::activated, this, &ProgressWindow::PupilChoiceChange);
+    connectGuarded(dialogs, ViewChoice, &QComboBox::activated, this, &ProgressWindow::ViewChoiceChange);
+    if (!services_.classConnection.empty() && services_.classStatus) {
+        // The sending goes on while the window is open; its line follows it.
+        auto* statusTimer = new QTimer(this);
+        statusTimer->setInterval(1000);
+        connect(statusTimer, &QTimer::timeout, this, &ProgressWindow::ShowClassStatus);
+        statusTimer->start();
+        ShowClassStatus();
+    }
     connectGuarded(dialogs, OperationTabs, &QTabBar::currentChanged, this, &ProgressWindow::ShowOperation);
     connectGuarded(dialogs, PracticeChoice, &QComboBox::activated, this, &ProgressWindow::PracticeChoiceChange);
     connectGuarded(dialogs, MarkChoice, &QComboBox::activated, this, &ProgressWindow::MarkChoiceChange);
@@ -334,6 +374,46 @@ void ProgressWindow::PupilChoiceChange()
     ShowHistory();
 }
 
+bool ProgressWindow::showingClass() const
+{
+    return ViewPages->currentWidget() == classView_ && classView_;
+}
+
+void ProgressWindow::ViewChoiceChange()
+{
+    const bool showClass = ViewChoice->currentIndex() == 1;
+    if (showClass && !classView_) {
+        ClassView::Words words;
+        for (std::size_t index = 0; index < words.operations.size(); ++index)
+            words.operations[index] = text(kOperationNames[index]);
+        for (const auto mastery : {PackLine::MasteryNew, PackLine::MasteryLearning, PackLine::MasterySlow,
+                                   PackLine::MasteryFluent, PackLine::MasterySlipping})
+            words.masteries[static_cast<std::size_t>(static_cast<int>(mastery) - static_cast<int>(PackLine::MasteryNew))]
+                = text(mastery);
+        words.needsHelpToday = text(PackLine::NeedsHelpToday);
+        words.wrongChosenMost = text(PackLine::WrongChosenMost);
+        words.reading = text(PackLine::ReadingClass);
+        words.chosen = text(PackLine::ChosenWord);
+        words.times = text(PackLine::TimesWord);
+        words.saved = text(PackLine::ClassAnswersSaved);
+        Clock& clock = services_.clock;
+        classView_ = new ClassView(services_.classConnection, [&clock] { return dayOf(clock.utcMilliseconds()); }, words,
+                                   ViewPages);
+        ViewPages->addWidget(classView_);
+    }
+    ViewPages->setCurrentIndex(showClass ? 1 : 0);
+    if (showClass)
+        classView_->refresh();
+    // What belongs to this computer's answers alone.
+    for (QWidget* own : std::initializer_list<QWidget*>{PupilChoice, WorksheetButton, ForgetButton})
+        own->setEnabled(!showClass);
+}
+
+void ProgressWindow::ShowClassStatus()
+{
+    ClassStatusLine->setText(services_.classStatus());
+}
+
 void ProgressWindow::PracticeChoiceChange()
 {
     services_.store.WriteString(kPractice, kWeakFacts, PracticeChoice->currentIndex() == 1 ? kYes : kNo);
@@ -359,13 +439,15 @@ void ProgressWindow::WorksheetButtonClick()
 void ProgressWindow::ExportButtonClick()
 {
     FileDialogRequest request;
-    request.fileName = "calcora-answers.csv";
+    request.fileName = showingClass() ? "calcora-class-answers.csv" : "calcora-answers.csv";
     request.folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     request.filter = text(PackLine::CsvFiles) + " (*.csv)|*.csv";
     request.defaultSuffix = "csv";
     const auto chosen = services_.dialogs.getSaveFileName(this, request);
     if (!chosen)
         return;
+    if (showingClass())
+        return classView_->exportAnswers(nativeFilePath(*chosen));
     services_.history.flush();
     std::string csv;
     if (reader_)

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class ClassView;
 class Clock;
 class ConfigStore;
 class Dialogs;
@@ -21,6 +22,7 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QStackedWidget;
 class QTabBar;
 class QTableView;
 class QTableWidget;
@@ -32,7 +34,8 @@ class RandomSource;
 // operation and level, a chart of the answers of the last 30 days, and the wrong answers chosen
 // most. From here the practice is set (at random, or bringing weak facts back, and the fluency
 // mark), a worksheet of the weakest facts made, the answers exported as CSV, and the history
-// forgotten.
+// forgotten. With a class database, the teacher switches to the class's own view (ClassView),
+// and a line tells how this computer's sending goes.
 class ProgressWindow : public QDialog {
     Q_OBJECT
 
@@ -50,6 +53,9 @@ public:
         // names and the computer's one pupil, who has no name.
         std::vector<std::string> pupils;
         std::string pupil;
+        // The class database's connection (empty without one) and how its sending goes.
+        std::string classConnection;
+        std::function<QString()> classStatus;
         std::function<void(const std::vector<std::string>& quizLines)> openQuizDocument;
     };
 
@@ -63,6 +69,10 @@ private:
     void ShowHistory();
     void ShowOperation();
     void PupilChoiceChange();
+    // This computer's answers, or the class's from the class database.
+    void ViewChoiceChange();
+    bool showingClass() const;
+    void ShowClassStatus();
     void ShowPracticeSettings();
     void PracticeChoiceChange();
     void MarkChoiceChange();
@@ -75,6 +85,10 @@ private:
     Services services_;
     std::unique_ptr<HistoryDatabase> reader_; // null while there is no history to read
     QComboBox* PupilChoice;
+    QComboBox* ViewChoice;
+    QLabel* ClassStatusLine;
+    QStackedWidget* ViewPages;
+    ClassView* classView_ = nullptr; // made when the class is first shown
     QTabBar* OperationTabs;
     QTableView* FactGrid;
     FactGridModel* factGridModel_;

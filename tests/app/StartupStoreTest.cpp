@@ -50,7 +50,7 @@ TEST_F(StartupStore, AStoreThatCannotBeUsedIsNamedOnceAndTheProgramRunsOnDefault
         ProgramServices program = services();
         ProgramServices withUserStore{userStore, program.pack, program.appearance, program.dialogs,
                                       program.sounds, program.shell, program.random, program.history, program.clock,
-                                      program.pupils};
+                                      program.pupils, program.classLink};
         dialogs->errors.clear();
 
         prepareUserStore(userStore);
@@ -83,7 +83,7 @@ TEST_F(StartupStore, AFirstStartWritesItsValuesAfterTheFirstFrame)
     ProgramServices program = services();
     ProgramServices withUserStore{userStore, program.pack, program.appearance, program.dialogs,
                                   program.sounds, program.shell, program.random, program.history, program.clock,
-                                  program.pupils};
+                                  program.pupils, program.classLink};
     prepareUserStore(userStore);
     TForm1 window(mainWindowServices(withUserStore));
     afterFirstPaint(window, [&] { keepStartupValues(userStore, *dialogs); });

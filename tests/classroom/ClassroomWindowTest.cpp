@@ -1,15 +1,22 @@
-// Several pupils on one computer, the classroom's settings and the full-screen stage, through
-// their real windows: the chooser at the main window's menu, totals, answers and title of the
-// pupil practising, and what the classroom window writes.
+// Several pupils on one computer, the classroom's settings, the full-screen stage and a class
+// database, through their real windows: the chooser at the main window's menu, totals, answers
+// and title of the pupil practising, what the classroom window writes, and a classroom computer
+// on a class database of the test's own.
 
+#include "ClassRules.h"
+#include "ClassView.h"
 #include "ClassroomWindow.h"
 #include "CRPanel.h"
+#include "DesktopServices.h"
 #include "FullScreenStage.h"
 #include "HistoryDatabase.h"
 #include "HistoryReport.h"
 #include "MainWindowFixture.h"
 #include "MenuWindows.h"
 #include "ModalWindow.h"
+#include "PostgresServer.h"
+#include "ProgressWindow.h"
+#include "Screenshots.h"
 #include "PupilChooser.h"
 #include "about.h"
 
@@ -20,8 +27,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
+
+#include <fstream>
 
 namespace {
 
@@ -217,6 +227,59 @@ TEST_F(Classroom, TheFullScreenStageCentresTheMainWindowUnderItsTitleAndGivesItB
         EXPECT_FALSE(stage.isVisible());
     }
     EXPECT_EQ(mainWindow->parentWidget(), nullptr) << "the main window outlives its stage";
+}
+
+// A classroom computer whose store names a class database: the class's pupils become the list,
+// a pupil's answer reaches the server, and the teacher reads the class in the progress window.
+TEST_F(Classroom, AClassComputerTakesTheClassesPupilsSendsEachAnswerAndShowsTheTeacherTheClass)
+{
+    PostgresServer server;
+    ASSERT_TRUE(server.installed()) << "PostgreSQL 15 (postgresql-15) is not installed";
+    ASSERT_TRUE(server.start()) << server.log();
+    ASSERT_TRUE(server.makeDatabase("calcora", CALCORA_CLASS_SCRIPT)) << server.log();
+    ASSERT_TRUE(server.addLogin("teacher", "calcora_teacher"));
+    ASSERT_TRUE(server.addLogin("ada_pc", "calcora_pupil"));
+    server.value("INSERT INTO pupils VALUES ('Ada'), ('Ben')");
+
+    setInterface("Class Database", server.connection("ada_pc"));
+    MainWindowControls& window = openMainWindow();
+    followClassPupils(*classLink, *pupils, *dialogs);
+    classLink->start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pupils->names() == std::vector<std::string>{"Ada", "Ben"}; }, 30000));
+    EXPECT_TRUE(pupils->locked());
+    pupils->choose("Ada");
+    answerRightly(window);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.value("SELECT pupil FROM answers") == "Ada"; }, 30000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return classLink->status().toStdString() == allSentLine(); }, 30000));
+
+    ProgressWindow progress({.store = *store, .pack = *pack, .dialogs = *dialogs, .random = *random,
+                             .history = *history, .clock = *clock, .pupils = pupils->names(), .pupil = "Ada",
+                             .classConnection = server.connection("teacher"),
+                             .classStatus = [this] { return classLink->status(); }, .openQuizDocument = {}});
+    progress.show();
+    EXPECT_EQ(control<QLabel>(progress, "ClassStatusLine")->text().toStdString(), allSentLine());
+    auto* view = control<QComboBox>(progress, "ViewChoice");
+    view->setCurrentIndex(1);
+    emit view->activated(1);
+    const QAbstractItemModel* grid = control<QTableView>(progress, "ClassGrid")->model();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grid->rowCount() == 2; }, 30000))
+        << control<QLabel>(progress, "ClassState")->text().toStdString();
+    const auto cell = [&](int pupil, const Fact& fact) {
+        const auto& facts = levelOneFacts(fact.operation);
+        const auto column = std::find(facts.begin(), facts.end(), fact) - facts.begin();
+        return grid->data(grid->index(pupil, static_cast<int>(column)), Qt::AccessibleTextRole).toString();
+    };
+    EXPECT_EQ(cell(0, {1, 7, 5}), "Ada, 7 + 5: learning");
+    EXPECT_EQ(cell(1, {1, 7, 5}), "Ben, 7 + 5: new");
+    EXPECT_TRUE(saveScreenshot(progress, "progress-class"));
+
+    const std::string csv = historyFolder.filePath("class.csv");
+    dialogs->saveAnswers = {QString::fromStdString(csv)};
+    control<QPushButton>(progress, "ExportButton")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return control<QLabel>(progress, "ClassState")->text() == "Answers saved: 1"; }, 30000));
+    std::ifstream saved(csv);
+    const std::string everything((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+    EXPECT_NE(everything.find(",Ada,"), std::string::npos) << everything;
 }
 
 } // namespace

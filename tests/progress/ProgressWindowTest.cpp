@@ -76,7 +76,7 @@ protected:
     {
         progress = std::make_unique<ProgressWindow>(
             ProgressWindow::Services{.store = *store, .pack = *pack, .dialogs = *dialogs, .random = seeded,
-                                     .history = *history, .clock = *clock, .pupils = {}, .pupil = {},
+                                     .history = *history, .clock = *clock, .pupils = {}, .pupil = {}, .classConnection = {}, .classStatus = {},
                                      .openQuizDocument = [this](const Strings& lines) { documents.push_back(lines); }});
         progress->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(progress.get()));

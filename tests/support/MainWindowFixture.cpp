@@ -75,18 +75,20 @@ MainWindowFixture::MainWindowFixture()
     prepareStore(*store, CALCORA_MEDIA_DIR, fileExists);
 }
 
-// The windows go before the services they were handed.
+// The windows go before the services they were handed, and the history's thread before the
+// link that hears it.
 MainWindowFixture::~MainWindowFixture()
 {
     form.reset();
     mainWindow.reset();
+    history.reset();
 }
 
 ProgramServices MainWindowFixture::services()
 {
     return {.store = *store, .pack = *pack, .appearance = *appearance, .dialogs = *dialogs,
             .sounds = *sounds, .shell = *shell, .random = *random, .history = *history, .clock = *clock,
-            .pupils = *pupils};
+            .pupils = *pupils, .classLink = *classLink};
 }
 
 MainWindowControls& MainWindowFixture::createWindow(RandomSource* source)
@@ -95,7 +97,7 @@ MainWindowControls& MainWindowFixture::createWindow(RandomSource* source)
     ProgramServices made = services();
     mainWindow = std::make_unique<TForm1>(mainWindowServices(
         {made.store, made.pack, made.appearance, made.dialogs, made.sounds, made.shell, source ? *source : made.random,
-         made.history, made.clock, made.pupils}));
+         made.history, made.clock, made.pupils, made.classLink}));
     form = std::make_unique<MainWindowControls>(*mainWindow);
     mainWindow->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(mainWindow.get()));

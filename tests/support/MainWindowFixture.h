@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Appearance.h"
+#include "ClassLink.h"
 #include "History.h"
 #include "LanguagePack.h"
 #include "MemoryConfigStore.h"
@@ -106,9 +107,11 @@ protected:
     std::unique_ptr<RecordingSoundPlayer> sounds = std::make_unique<RecordingSoundPlayer>();
     std::unique_ptr<RecordingShell> shell = std::make_unique<RecordingShell>();
     std::unique_ptr<ScriptedClock> clock = std::make_unique<ScriptedClock>();
-    // The answers, kept in a folder of the test's own.
+    // The answers, kept in a folder of the test's own, and the class database's link, which hears
+    // the history's thread until it ends (the fixture ends the history first).
     TemporaryFolder historyFolder;
     std::unique_ptr<History> history = std::make_unique<History>(historyFolder.filePath("history.sqlite"));
+    std::unique_ptr<ClassLink> classLink = std::make_unique<ClassLink>(*store, *history);
     std::unique_ptr<Pupils> pupils = std::make_unique<Pupils>(*store, *history);
     std::unique_ptr<TForm1> mainWindow;
     std::unique_ptr<MainWindowControls> form;
