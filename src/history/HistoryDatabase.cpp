@@ -89,10 +89,13 @@ const char* const kSchema[] = {
     " answer INTEGER NOT NULL, choices TEXT NOT NULL, chosen INTEGER NOT NULL, correct INTEGER NOT NULL,"
     " first_press INTEGER NOT NULL, ms INTEGER NOT NULL, threshold_ms INTEGER NOT NULL,"
     " PRIMARY KEY (device, seq))",
-    // What the progress window reads: the first presses in the order their medians need, and
-    // the answers of the last days.
+    // What the progress window reads, each from an index alone: the first presses of each fact
+    // and of each level in the order their medians need, the answers of the last days, and the
+    // wrong choices.
     "CREATE INDEX answers_first_presses ON answers (pupil, first_press, operation, level, a, b, ms)",
-    "CREATE INDEX answers_by_time ON answers (pupil, at)",
+    "CREATE INDEX answers_level_times ON answers (pupil, first_press, operation, level, ms, correct)",
+    "CREATE INDEX answers_by_time ON answers (pupil, at, correct)",
+    "CREATE INDEX answers_wrong_choices ON answers (pupil, correct, operation, a, b, chosen)",
     "CREATE TABLE fact_states ("
     " pupil TEXT NOT NULL, operation INTEGER NOT NULL, a INTEGER NOT NULL, b INTEGER NOT NULL,"
     " box INTEGER NOT NULL, due TEXT NOT NULL, asked INTEGER NOT NULL, right_first INTEGER NOT NULL,"
