@@ -6,11 +6,13 @@
 #include "MenuWindows.h"
 #include "QuitAtFirstPaint.h"
 #include "Startup.h"
+#include "StoredScale.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    applyStoredScale(argc, argv);
     QApplication application(argc, argv);
     prepareApplication(application);
     DesktopServices desktop;

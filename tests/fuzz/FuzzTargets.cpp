@@ -15,6 +15,8 @@ const std::vector<FuzzTarget>& fuzzTargets()
         {"credits", fuzzCredits},
         {"update_list", fuzzUpdateList},
         {"url_split", fuzzUrlSplit},
+        {"pupil_list", fuzzPupilList},
+        {"server_presses", fuzzServerPresses},
     };
     return targets;
 }

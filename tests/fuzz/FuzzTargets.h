@@ -28,3 +28,5 @@ void fuzzAviFile(const std::uint8_t* data, std::size_t size);
 void fuzzCredits(const std::uint8_t* data, std::size_t size);
 void fuzzUpdateList(const std::uint8_t* data, std::size_t size);
 void fuzzUrlSplit(const std::uint8_t* data, std::size_t size);
+void fuzzPupilList(const std::uint8_t* data, std::size_t size);
+void fuzzServerPresses(const std::uint8_t* data, std::size_t size);
