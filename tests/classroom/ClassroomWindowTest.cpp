@@ -138,6 +138,7 @@ TEST_F(Classroom, TheChooserAddsRenamesAndRemovesAndALockedListOnlyChooses)
     EXPECT_TRUE(chooser.isVisible()) << "Enter in the name box adds, it does not close";
     EXPECT_EQ(listed(chooser), (QStringList{"Ada", "Boris", "Çiğdem"}));
     EXPECT_EQ(list->currentItem()->text(), "Çiğdem");
+    EXPECT_TRUE(saveScreenshot(chooser, "pupil-chooser"));
 
     name->setText("Ada");
     control<QPushButton>(chooser, "AddButton")->click();
@@ -197,6 +198,7 @@ TEST_F(Classroom, TheClassroomWindowWritesWhatChangedRefusesAPasswordAndAsksWhoP
                                           });
         },
         [&](ClassroomWindow& classroom) {
+            EXPECT_TRUE(saveScreenshot(classroom, "classroom"));
             control<QCheckBox>(classroom, "PupilsBox")->setChecked(true);
             control<QLineEdit>(classroom, "ClassDatabaseBox")->setText("host=school password=secret");
             control<QPushButton>(classroom, "OkButton")->click();

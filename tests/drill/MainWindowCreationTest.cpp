@@ -110,6 +110,11 @@ TEST_F(MainWindowCreation, TheMenuItemsCarryTheirCaptionsAndPictures)
     EXPECT_EQ(window.Settings1->text(), "&Settings...");
     EXPECT_EQ(window.CheckforUpdate1->text(), "&Check for Updates...");
     EXPECT_EQ(window.About1->text(), "&About...");
+    const auto caption = [&](const char* item) { return mainWindow->findChild<QAction*>(item)->text(); };
+    EXPECT_EQ(caption("Progress1"), "&Progress...");
+    EXPECT_EQ(caption("ChangePupil1"), "C&hange Pupil...");
+    EXPECT_EQ(caption("Classroom1"), "C&lassroom...");
+    EXPECT_FALSE(mainWindow->findChild<QAction*>("ChangePupil1")->isVisible()) << "pupils are off";
     window.PopupMenu1->popup(mainWindow->mapToGlobal(QPoint(10, 10)));
     for (QAction* item : window.PopupMenu1->actions())
         EXPECT_FALSE(item->icon().isNull()) << item->objectName().toStdString();
