@@ -3,8 +3,6 @@
 #include "DisplayText.h"
 #include "FactGridModel.h"
 
-#include <QBrush>
-
 ClassGridModel::ClassGridModel(std::array<QString, 5> masteries, QObject* parent)
     : QAbstractTableModel(parent), masteries_(std::move(masteries))
 {
@@ -34,22 +32,10 @@ QVariant ClassGridModel::data(const QModelIndex& index, int role) const
     const auto pupil = static_cast<std::size_t>(index.row());
     const auto fact = static_cast<std::size_t>(index.column());
     const Mastery mastery = figures_.mastery.at(pupil).at(fact);
-    switch (role) {
-    case Qt::DisplayRole:
-        return FactGridModel::markOf(mastery);
-    case Qt::BackgroundRole:
-        return QBrush(FactGridModel::colorOf(mastery));
-    case Qt::ForegroundRole:
-        return QBrush(Qt::black);
-    case Qt::TextAlignmentRole:
-        return Qt::AlignCenter;
-    case Qt::ToolTipRole:
-    case Qt::AccessibleTextRole:
+    if (role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)
         return displayText(figures_.pupils[pupil]) + ", " + QString::fromStdString(factText(figures_.facts[fact])) + ": "
             + masteries_[static_cast<std::size_t>(mastery)];
-    default:
-        return {};
-    }
+    return FactGridModel::cellLook(mastery, role);
 }
 
 QVariant ClassGridModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -60,28 +60,27 @@ QString FactGridModel::markOf(Mastery mastery)
     return {};
 }
 
+QVariant FactGridModel::cellLook(Mastery mastery, int role)
+{
+    switch (role) {
+    case Qt::DisplayRole: return markOf(mastery);
+    case Qt::BackgroundRole: return QBrush(colorOf(mastery));
+    case Qt::ForegroundRole: return QBrush(Qt::black);
+    case Qt::TextAlignmentRole: return Qt::AlignCenter;
+    default: return {};
+    }
+}
+
 QVariant FactGridModel::data(const QModelIndex& index, int role) const
 {
     const FactSummary* summary = summaryAt(index);
     if (!summary)
         return {};
     const auto mastery = static_cast<std::size_t>(summary->mastery);
-    switch (role) {
-    case Qt::DisplayRole:
-        return markOf(summary->mastery);
-    case Qt::BackgroundRole:
-        return QBrush(colorOf(summary->mastery));
-    case Qt::ForegroundRole:
-        return QBrush(Qt::black);
-    case Qt::TextAlignmentRole:
-        return Qt::AlignCenter;
-    case Qt::ToolTipRole:
-    case Qt::AccessibleTextRole:
+    if (role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)
         return QString::fromStdString(factReading(*summary, words_.masteries[mastery].toStdString(),
                                                   words_.answers.toStdString(), words_.median.toStdString()));
-    default:
-        return {};
-    }
+    return cellLook(summary->mastery, role);
 }
 
 QVariant FactGridModel::headerData(int section, Qt::Orientation, int role) const

@@ -37,6 +37,9 @@ public:
     // The colour and the mark of a mastery, as the grid and its legend show them.
     static QColor colorOf(Mastery mastery);
     static QString markOf(Mastery mastery);
+    // What a cell of that mastery shows for a role of look (mark, colours, alignment); nothing
+    // for any other role.
+    static QVariant cellLook(Mastery mastery, int role);
 
 private:
     const FactSummary* summaryAt(const QModelIndex& index) const;
