@@ -193,7 +193,7 @@ void ClassSync::readPupils(ClassConnection& server)
         pupils_ = names;
         pupilsRead_ = true;
     }
-    QMetaObject::invokeMethod(this, [this, names] { emit pupilsChanged(names); }, Qt::QueuedConnection);
+    toWindow_.post([this, names] { emit pupilsChanged(names); });
 }
 
 void ClassSync::setStatus(const std::string& line)
@@ -206,5 +206,5 @@ void ClassSync::setStatus(const std::string& line)
         status_ = text;
     }
     qWarning("%s", qUtf8Printable(text));
-    QMetaObject::invokeMethod(this, [this, text] { emit statusChanged(text); }, Qt::QueuedConnection);
+    toWindow_.post([this, text] { emit statusChanged(text); });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ThreadHandOver.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -70,5 +72,6 @@ private:
     QString status_;             // guarded
     QStringList pupils_;         // guarded
     bool pupilsRead_ = false;    // guarded
+    ThreadHandOver toWindow_{this}; // what changed, from the sending thread
     std::thread worker_;
 };

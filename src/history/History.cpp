@@ -99,8 +99,7 @@ void History::tell(const std::string& sentence)
         if (std::exchange(told_, true))
             return;
     }
-    QMetaObject::invokeMethod(this, [this, sentence] { emit problem(QString::fromStdString(sentence)); },
-                              Qt::QueuedConnection);
+    toWindow_.post([this, sentence] { emit problem(QString::fromStdString(sentence)); });
 }
 
 void History::write()

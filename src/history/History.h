@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Answer.h"
+#include "ThreadHandOver.h"
 
 #include <QObject>
 
@@ -76,5 +77,6 @@ private:
     std::optional<std::string> changeFailure_;
     bool forgetting_ = false;    // guarded
     bool told_ = false;          // guarded
+    ThreadHandOver toWindow_{this}; // the problem sentence, from the writer
     std::thread writer_;
 };

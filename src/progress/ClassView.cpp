@@ -136,7 +136,7 @@ void ClassView::inBackground(std::function<void()> work)
 void ClassView::showOnWindow(std::function<void()> show)
 {
     if (!stopping_)
-        QMetaObject::invokeMethod(this, std::move(show), Qt::QueuedConnection);
+        toWindow_.post(std::move(show));
 }
 
 void ClassView::ShowFigures(const ClassFigures& figures)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ClassRules.h"
+#include "ThreadHandOver.h"
 
 #include <QString>
 #include <QWidget>
@@ -59,6 +60,7 @@ private:
     const std::function<Day()> today_;
     const Words words_;
     std::atomic<bool> stopping_ = false;
+    ThreadHandOver toWindow_{this};
     std::thread worker_;
     bool busy_ = false;                // the worker runs
     std::function<void()> next_;       // what runs after it
