@@ -15,7 +15,7 @@ protected:
 
     TForm6::Services aboutServices(SoundPlayer* player = nullptr)
     {
-        return {.store = *store, .pack = *pack, .dialogs = *dialogs, .sounds = player ? *player : *sounds};
+        return {.store = *store, .pack = *pack, .dialogs = *dialogs, .sounds = player ? *player : *sounds, .pupil = {}};
     }
 
     // The about window, shown, with the test's recording sounds unless another player is given.

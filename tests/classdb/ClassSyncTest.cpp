@@ -107,8 +107,9 @@ TEST_F(ClassDatabaseTest, TroubleIsToldInOneSentenceWhileTheComputerKeepsItsAnsw
         history.record(madeUpAnswer(row, dayStart()));
         sync.poke();
         EXPECT_TRUE(waitForStatus(sync, start)) << sync.status().toStdString();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !lines.isEmpty(); }, 5000));
-        EXPECT_EQ(lines.last().at(0).toString(), sync.status());
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return !lines.isEmpty() && lines.last().at(0).toString() == sync.status(); }, 5000))
+            << "the window is told the line it reads";
         history.flush();
         EXPECT_EQ(HistoryFile(path).value("SELECT count(*) FROM answers"), "1");
     }

@@ -1,6 +1,6 @@
 // Answers as fast as a pupil never could, until it is killed: the history's tests kill it at
 // any moment and look at what the file kept. Leaves a file "<history>.recording" once the first
-// answer is handed over.
+// answer is on disk.
 
 #include "History.h"
 
@@ -31,8 +31,10 @@ int main(int argc, char* argv[])
         answer.milliseconds = 500 + press % 5000;
         answer.atUtcMilliseconds = moment += 700;
         history.record(answer);
-        if (press == 0)
+        if (press == 0) {
+            history.flush(); // so that a kill from now on finds a file with answers to keep
             std::ofstream(path + ".recording") << "recording\n";
+        }
         std::this_thread::sleep_for(std::chrono::microseconds(300));
     }
 }
