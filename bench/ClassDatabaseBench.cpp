@@ -9,6 +9,7 @@
 #include "ClassSync.h"
 #include "History.h"
 #include "HistoryDatabase.h"
+#include "MadeUpAnswer.h"
 #include "PostgresServer.h"
 
 #include <QCoreApplication>
@@ -50,19 +51,8 @@ Class& theClass()
 
 Answer answerNumber(int number)
 {
-    Answer answer;
+    Answer answer = madeUpAnswer(number, 1'772'442'000'000, 1000);
     answer.pupil = "pupil " + std::to_string(number % 7);
-    answer.operation = 1 + number % 4;
-    answer.level = 1 + number / 4 % 3;
-    answer.a = 1 + number % 9;
-    answer.b = 1 + number / 9 % 9;
-    answer.answer = answer.a + answer.b;
-    answer.choices = {answer.answer, answer.answer + 1, answer.answer + 2, answer.answer + 3};
-    answer.chosen = number % 4 == 0 ? answer.answer + 1 : answer.answer;
-    answer.correct = answer.chosen == answer.answer;
-    answer.firstPress = number % 5 != 0;
-    answer.milliseconds = 700 + number * 37 % 6000;
-    answer.atUtcMilliseconds = 1'772'442'000'000 + std::int64_t{number} * 1000;
     return answer;
 }
 

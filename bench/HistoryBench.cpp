@@ -9,6 +9,7 @@
 #include "HistoryDatabase.h"
 #include "HistoryReport.h"
 #include "LanguagePack.h"
+#include "MadeUpAnswer.h"
 #include "MemoryConfigStore.h"
 #include "ProgramDirectory.h"
 #include "ProgressWindow.h"
@@ -26,21 +27,10 @@ namespace {
 
 constexpr int kSeededAnswers = 100'000;
 
+// About two months of answers.
 Answer answerNumber(int number, std::int64_t start)
 {
-    Answer answer;
-    answer.operation = 1 + number % 4;
-    answer.level = 1 + number / 4 % 3;
-    answer.a = 1 + number % 9;
-    answer.b = 1 + number / 9 % 9;
-    answer.answer = answer.a + answer.b;
-    answer.choices = {answer.answer, answer.answer + 1, answer.answer + 2, answer.answer + 3};
-    answer.chosen = number % 4 == 0 ? answer.answer + 1 : answer.answer;
-    answer.correct = answer.chosen == answer.answer;
-    answer.firstPress = number % 5 != 0;
-    answer.milliseconds = 700 + number * 37 % 6000;
-    answer.atUtcMilliseconds = start + std::int64_t{number} * 50'000; // about two months
-    return answer;
+    return madeUpAnswer(number, start, 50'000);
 }
 
 // A history of 100,000 answers of one pupil, made once per run.
@@ -116,14 +106,3 @@ void BM_Exporting100000Answers(benchmark::State& state)
 BENCHMARK(BM_Exporting100000Answers)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char* argv[])
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

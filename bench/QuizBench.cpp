@@ -1,7 +1,6 @@
 // The printable quiz at its largest, 240 questions (20 in each of the twelve cells): composing
 // it from the question generator, exporting it as a web page, and printing it into a PDF file.
-// Printing needs a QApplication for its fonts, so the benchmark has its own main on the
-// offscreen platform.
+// Printing needs a QApplication for its fonts: the benchmark runs under the widgets' main.
 
 #include "HtmlExport.h"
 #include "QuizComposer.h"
@@ -9,7 +8,7 @@
 #include "QuestionGenerator.h"
 #include "RandomSource.h"
 
-#include <QApplication>
+#include <QColor>
 #include <QFont>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -74,14 +73,3 @@ void BM_PrintLargestQuizToPdf(benchmark::State& state)
 BENCHMARK(BM_PrintLargestQuizToPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char* argv[])
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
