@@ -1,5 +1,7 @@
 #include "ClassFixture.h"
 
+#include "HistoryDatabase.h"
+
 #include <QTest>
 
 void ClassDatabaseTest::SetUp()
@@ -38,4 +40,13 @@ Answer madeUpAnswer(int number, std::int64_t start, const std::string& pupil)
     const long long right = a * b;
     return pressOf(3, a, b, number % 3 == 0 ? right + 1 : right, number % 4 != 1, 700 + number * 37 % 5000,
                    start + std::int64_t{number} * 1000, pupil, number % 5 == 0 ? 2 : 1);
+}
+
+void writeUnsentAnswers(const std::string& path, int count)
+{
+    HistoryDatabase file(path, HistoryDatabase::Access::Write);
+    std::vector<Answer> answers;
+    for (int number = 0; number < count; ++number)
+        answers.push_back(madeUpAnswer(number, dayStart(-30)));
+    file.append(answers);
 }

@@ -30,3 +30,6 @@ protected:
 // The `number`th answer of a made-up pupil: multiplication facts in turn, a third of them wrong,
 // some of them at level 2, a second apart from `start`.
 Answer madeUpAnswer(int number, std::int64_t start, const std::string& pupil = {});
+
+// A history file at `path` holding `count` made-up answers from thirty days ago, none sent yet.
+void writeUnsentAnswers(const std::string& path, int count);

@@ -21,13 +21,7 @@ TEST_F(ClassDatabaseTest, AComputerKilledWhileSendingLosesAndDoublesNothing)
     constexpr int kWaiting = 30000;
     constexpr int kKills = 5;
     const std::string path = folder.filePath("history.sqlite");
-    {
-        HistoryDatabase file(path, HistoryDatabase::Access::Write);
-        std::vector<Answer> answers;
-        for (int number = 0; number < kWaiting; ++number)
-            answers.push_back(madeUpAnswer(number, dayStart(-30)));
-        file.append(answers);
-    }
+    writeUnsentAnswers(path, kWaiting);
     std::minstd_rand moments(2026); // when each kill falls, the same every run
     int killedWhileSending = 0;
     for (int kill = 0; kill < kKills; ++kill) {

@@ -4,7 +4,6 @@
 #include "ClassFixture.h"
 #include "ClassRules.h"
 #include "History.h"
-#include "HistoryDatabase.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -43,13 +42,7 @@ TEST_F(ClassDatabaseTest, AServerStoppedInTheMiddleOfSendingLosesAndDoublesNothi
 {
     constexpr int kWaiting = 40000;
     const std::string path = folder.filePath("history.sqlite");
-    {
-        HistoryDatabase file(path, HistoryDatabase::Access::Write);
-        std::vector<Answer> answers;
-        for (int number = 0; number < kWaiting; ++number)
-            answers.push_back(madeUpAnswer(number, dayStart(-30)));
-        file.append(answers);
-    }
+    writeUnsentAnswers(path, kWaiting);
     server.value("INSERT INTO pupils VALUES ('Ada'), ('Ben')");
     History history(path);
     ClassSync sync(path, server.connection("ada_pc"), 100ms);
