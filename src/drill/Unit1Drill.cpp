@@ -70,12 +70,8 @@ bool TForm1::PractisingWeakFacts() const
 
 std::int32_t TForm1::FluencyMarkMilliseconds() const
 {
-    const auto stored = TryStrToInt(services_.store.ReadString(kPractice, kFluencyMark, ""));
-    for (const FluencyMark mark : {FluencyMark::Starting, FluencyMark::Default, FluencyMark::Expert}) {
-        if (stored == static_cast<std::int32_t>(mark))
-            return *stored;
-    }
-    return static_cast<std::int32_t>(FluencyMark::Default);
+    return static_cast<std::int32_t>(
+        fluencyMarkOf(TryStrToInt(services_.store.ReadString(kPractice, kFluencyMark, ""))));
 }
 
 TQuestion TForm1::NextQuestion(int operation)

@@ -69,6 +69,15 @@ std::optional<FactState::Try> parseTry(std::string_view word)
 
 } // namespace
 
+FluencyMark fluencyMarkOf(std::optional<std::int32_t> stored)
+{
+    for (const FluencyMark mark : kFluencyMarks) {
+        if (stored == static_cast<std::int32_t>(mark))
+            return mark;
+    }
+    return FluencyMark::Default;
+}
+
 FirstPress judgeFirstPress(bool correct, std::int64_t milliseconds, std::int64_t markMilliseconds)
 {
     if (!correct)

@@ -14,6 +14,10 @@ using Day = std::int32_t;
 
 // How long a right answer may take to count as fluent.
 enum class FluencyMark : std::int32_t { Starting = 6000, Default = 3000, Expert = 1500 };
+inline constexpr FluencyMark kFluencyMarks[] = {FluencyMark::Starting, FluencyMark::Default, FluencyMark::Expert};
+
+// The mark a stored number of milliseconds names; any other number, or none, is the default.
+FluencyMark fluencyMarkOf(std::optional<std::int32_t> stored);
 
 // How a first press went: wrong, right but over the fluency mark, or right within it.
 enum class FirstPress { Missed, Slow, Fast };

@@ -42,6 +42,9 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
+
 using namespace config;
 
 namespace {
@@ -53,7 +56,6 @@ constexpr QSize kOpeningSize(820, 620);
 
 constexpr PackLine kOperationNames[] = {PackLine::Addition, PackLine::Subtraction, PackLine::Multiplication,
                                         PackLine::Division};
-constexpr FluencyMark kMarks[] = {FluencyMark::Starting, FluencyMark::Default, FluencyMark::Expert};
 
 } // namespace
 
@@ -278,12 +280,9 @@ void ProgressWindow::ShowPracticeSettings()
 {
     ConfigStore& store = services_.store;
     PracticeChoice->setCurrentIndex(store.ReadString(kPractice, kWeakFacts, "") == kYes ? 1 : 0);
-    const auto stored = TryStrToInt(store.ReadString(kPractice, kFluencyMark, ""));
-    MarkChoice->setCurrentIndex(1);
-    for (int index = 0; index < 3; ++index) {
-        if (stored == static_cast<std::int32_t>(kMarks[index]))
-            MarkChoice->setCurrentIndex(index);
-    }
+    const FluencyMark mark = fluencyMarkOf(TryStrToInt(store.ReadString(kPractice, kFluencyMark, "")));
+    MarkChoice->setCurrentIndex(static_cast<int>(std::find(std::begin(kFluencyMarks), std::end(kFluencyMarks), mark)
+                                                 - std::begin(kFluencyMarks)));
 }
 
 void ProgressWindow::ShowHistory()
@@ -422,7 +421,7 @@ void ProgressWindow::PracticeChoiceChange()
 void ProgressWindow::MarkChoiceChange()
 {
     services_.store.WriteString(kPractice, kFluencyMark,
-                                std::to_string(static_cast<std::int32_t>(kMarks[MarkChoice->currentIndex()])));
+                                std::to_string(static_cast<std::int32_t>(kFluencyMarks[MarkChoice->currentIndex()])));
 }
 
 void ProgressWindow::WorksheetButtonClick()

@@ -14,6 +14,9 @@ constexpr FirstPress F = FirstPress::Fast, S = FirstPress::Slow, M = FirstPress:
 TEST(Mastery, TriesGiveStateBoxAndDueDay)
 {
     EXPECT_EQ(std::tuple(judgeFirstPress(false, 9, 30), judgeFirstPress(true, 30, 30), judgeFirstPress(true, 31, 30)), std::tuple(M, F, S));
+    // A stored mark is one of the three, or the default: a number edited by hand is not a mark.
+    EXPECT_EQ(std::tuple(fluencyMarkOf(1500), fluencyMarkOf(6000), fluencyMarkOf(2000), fluencyMarkOf(std::nullopt)),
+              std::tuple(FluencyMark::Expert, FluencyMark::Starting, FluencyMark::Default, FluencyMark::Default));
     const std::tuple<Tries, Mastery, int, Day> rows[] = {
         {{}, Mastery::New, 0, 0},
         {{{F, 10}}, Mastery::Learning, 2, 11},
